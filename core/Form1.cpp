@@ -1,0 +1,259 @@
+// Zubrik: the main window: the stage, the jump, the counter and their buttons.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "core/Form1.h"
+
+#include "core/FrameCompositor.h"
+#include "core/GameState.h"
+#include "core/Milestones.h"
+#include "platform/FontSetup.h"
+#include "platform/KeyPreview.h"
+#include "platform/MessageBox.h"
+#include "platform/NumberText.h"
+#include "platform/Rounding.h"
+#include "platform/RuntimeError.h"
+#include "platform/Twips.h"
+#include "platform/VirtualKey.h"
+#include "ui_Form1.h"
+
+#include <QApplication>
+
+namespace {
+
+// The jump's constants, written as the twips they were laid out in.
+constexpr double ground = 1800.0 / 15;
+constexpr double riseLine = 1200.0 / 15;
+constexpr double landingLine = 630.0 / 5;
+constexpr double upperShadowLine = 1000.0 / 15;
+constexpr double topShadowLine = 100.0 / 15;
+constexpr std::int32_t clockStep = 2;
+
+} // namespace
+
+Form1::Form1(GameState &state) : m_state(state), m_ui(std::make_unique<Ui::Form1>())
+{
+    m_ui->setupUi(this);
+    FontSetup::applyPixelSizes(this);
+    m_bg = { m_ui->Bg_0, m_ui->Bg_1, m_ui->Bg_2, m_ui->Bg_3 };
+
+    m_timer.setInterval(liveInterval);
+    connect(&m_timer, &Timer::timer, this, &Form1::Timer_Timer);
+    connect(m_ui->Cmd_jump, &QPushButton::clicked, this, &Form1::Cmd_jump_Click);
+    connect(m_ui->Cmd_pause, &QPushButton::clicked, this, &Form1::Cmd_pause_Click);
+    connect(m_ui->Cmd_replay, &QPushButton::clicked, this, &Form1::Cmd_replay_Click);
+
+    m_keyPreview = new KeyPreview(this);
+    connect(m_keyPreview, &KeyPreview::keyDown, this, &Form1::Form_KeyDown);
+    connect(m_keyPreview, &KeyPreview::keyUp, this, &Form1::Form_KeyUp);
+
+    Form_Load();
+    fixSize();
+    m_ui->Cmd_jump->setFocus();
+}
+
+Form1::~Form1() = default;
+
+PictureBox *Form1::Bg(std::int16_t index) const
+{
+    if (index < 0 || index >= std::int16_t(m_bg.size()))
+        throw RuntimeError(RuntimeErrorCode::SubscriptOutOfRange,
+                           QStringLiteral("Subscript out of range"));
+    return m_bg[std::size_t(index)];
+}
+
+void Form1::Form_Load()
+{
+    m_window.hasRisen = 0;
+    m_window.jumpTime = 0;
+    m_state.launchSpeed = 75;
+    m_state.gravity = 9.8;
+    m_window.restartTime = 0;
+    m_state.shadowFrameX = 92;
+    m_window.pressCount = 0;
+    m_state.paused = 0;
+    m_state.hiddenMode = 0;
+    for (std::int16_t index = 0; index < 4; ++index)
+        Bg(index)->setAutoSize(true);
+    m_state.stageWidth = Twips::width(Bg(0));
+    m_state.stageHeight = Rounding::toInt16(Twips::height(Bg(0)));
+
+    PictureBox *pic = m_ui->Pic;
+    Twips::setWidth(pic, m_state.stageWidth);
+    Twips::setHeight(pic, m_state.stageHeight);
+    Twips::setLeft(pic, 0);
+    Twips::setTop(pic, 0);
+    pic->setBorderStyle(0);
+
+    setFormWidth(m_state.stageWidth);
+
+    m_ui->Niku->setAutoSize(true);
+    m_ui->Kage->setAutoSize(true);
+    m_ui->Moji->setAutoSize(true);
+    m_ui->NikuK->setAutoSize(true);
+    m_state.charFrameX = 0;
+    m_state.stageDc = Bg(0)->hDC();
+    m_state.charY = ground;
+    FrameCompositor();
+}
+
+void Form1::FrameCompositor()
+{
+    // The window itself carries no drawing of its own; only Pic is cleared and drawn.
+    ::FrameCompositor::draw(m_state, { *m_ui->Pic, m_ui->Kage->hDC(), m_ui->Niku->hDC(),
+                                       m_ui->NikuK->hDC(), m_ui->Moji->hDC(), m_timer.interval() });
+}
+
+double Form1::jumpCount() const
+{
+    return NumberText::toDouble(m_ui->Lbl_count->caption());
+}
+
+void Form1::Cmd_jump_Click()
+{
+    if (m_window.pressCount == 1) {
+        m_window.restartTime = m_window.jumpTime;
+    } else if (m_window.pressCount == 0) {
+        m_window.restartTime = 0;
+        m_window.restartTimeKept = 0;
+    }
+    if (m_timer.interval() != ::FrameCompositor::replayInterval
+        && (m_window.pressCount == 0 || m_window.pressCount == 1))
+        m_window.jumpTime = 0;
+    ++m_window.pressCount;
+    m_timer.setEnabled(true);
+    if (m_window.jumpTime == 0)
+        m_ui->Lbl_count->setCaption(NumberText::fromDouble(jumpCount() + 1));
+    CheckMilestone();
+}
+
+void Form1::Timer_Timer()
+{
+    m_window.jumpTime += clockStep;
+    const double t = m_window.jumpTime;
+
+    // Kept in this order of double operations so every position is reproduced
+    // to the last bit.
+    const double a = m_state.charY * 15;
+    const double b = m_state.launchSpeed * t;
+    const double c = m_state.gravity / 2;
+    const double d = t * t;
+    const double e = c * d;
+    const double f = b - e;
+    const double h = a - f;
+    m_state.charY = h / 15;
+
+    if (m_state.charY <= upperShadowLine && m_state.charY >= topShadowLine)
+        m_state.shadowFrameX = 0;
+    else if (m_state.charY <= topShadowLine)
+        m_state.shadowFrameX = 184;
+    else
+        m_state.shadowFrameX = 92;
+
+    if (m_state.charY <= riseLine)
+        m_window.hasRisen = 1;
+
+    if (m_window.hasRisen == 1 && m_state.charY >= landingLine) {
+        m_timer.setEnabled(false);
+        m_window.jumpTime = 0;
+        m_window.hasRisen = 0;
+        m_state.charY = ground;
+        m_window.pressCount = 0;
+        if (m_timer.interval() == ::FrameCompositor::replayInterval) {
+            m_window.restartTime = m_window.restartTimeKept;
+            m_timer.setInterval(liveInterval);
+        }
+    }
+
+    // A replay restarts the arc where the live jump's second press did.
+    if (m_timer.interval() == ::FrameCompositor::replayInterval
+        && m_window.restartTime == m_window.jumpTime) {
+        m_window.jumpTime = 0;
+        m_window.restartTimeKept = Rounding::toInt16(m_window.restartTime);
+        m_window.restartTime = 0;
+    }
+
+    FrameCompositor();
+}
+
+void Form1::setJumpButtonsEnabled(bool enabled)
+{
+    m_ui->Cmd_nikusel->setEnabled(enabled);
+    m_ui->Cmd_jump->setEnabled(enabled);
+    m_ui->Cmd_stgsel->setEnabled(enabled);
+    m_ui->Cmd_replay->setEnabled(enabled);
+}
+
+void Form1::Cmd_pause_Click()
+{
+    if (m_window.jumpTime == 0)
+        return;
+    if (m_timer.enabled()) {
+        // While paused the pause button holds the focus, so the key that
+        // activates buttons resumes; the focus goes back where it was after.
+        m_focusBeforePause = QApplication::focusWidget();
+        m_timer.setEnabled(false);
+        m_state.paused = 1;
+        m_ui->Cmd_pause->setText(QStringLiteral("再生"));
+        setJumpButtonsEnabled(false);
+        m_ui->Cmd_pause->setFocus();
+        FrameCompositor();
+        m_ui->Pic->Refresh();
+    } else {
+        m_state.paused = 0;
+        setJumpButtonsEnabled(true);
+        m_ui->Cmd_pause->setText(QStringLiteral("一時停止"));
+        m_timer.setEnabled(true);
+        if (m_focusBeforePause && m_focusBeforePause->isEnabled())
+            m_focusBeforePause->setFocus();
+        m_focusBeforePause.clear();
+    }
+}
+
+void Form1::Cmd_replay_Click()
+{
+    if (m_timer.enabled())
+        return;
+    m_timer.setInterval(::FrameCompositor::replayInterval);
+    m_timer.setEnabled(true);
+}
+
+void Form1::Form_KeyDown(std::int16_t &keyCode, Qt::KeyboardModifiers)
+{
+    if (jumpCount() < codeEntryMinimumCount)
+        return;
+    if (m_state.paused != 1)
+        return;
+    // Only an overflow of the append can fail here; it starts the code afresh.
+    try {
+        auto append = [this](char digit) {
+            m_window.codeEntry =
+                NumberText::toInt32(QString::number(m_window.codeEntry) + QLatin1Char(digit));
+        };
+        switch (keyCode) {
+        case VirtualKey::Up: m_window.codeEntry = (m_window.codeEntry == 1) ? 11 : 1; break;
+        case VirtualKey::Down: append('2'); break;
+        case VirtualKey::Left: append('3'); break;
+        case VirtualKey::Right: append('4'); break;
+        case VirtualKey::B: append('5'); break;
+        case VirtualKey::A: append('6'); break;
+        default: m_window.codeEntry = keyCode; break;
+        }
+    } catch (const RuntimeError &) {
+        m_window.codeEntry = 0;
+    }
+}
+
+void Form1::Form_KeyUp(std::int16_t, Qt::KeyboardModifiers)
+{
+    if (m_state.paused == 1 && m_window.codeEntry == codeEntryTarget) {
+        m_state.hiddenMode = 1;
+        MessageBox::beep();
+    }
+}
+
+void Form1::CheckMilestone()
+{
+    const Milestone *milestone = Milestones::find(jumpCount());
+    if (!milestone)
+        return;
+    MessageBox::show(milestone->prompt, milestone->title);
+}

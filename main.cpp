@@ -1,0 +1,16 @@
+// Zubrik: the program's entry: the application, the game state and the main window.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "core/Form1.h"
+#include "core/GameState.h"
+#include "platform/Application.h"
+
+int main(int argc, char *argv[])
+{
+    Application application(argc, argv);
+    GameState state;
+    // Owned here, not deleted on close: a handler of this window may still be
+    // on the stack inside a nested loop when the window closes.
+    Form1 mainWindow(state);
+    mainWindow.show();
+    return application.exec();
+}

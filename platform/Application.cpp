@@ -1,0 +1,37 @@
+// Zubrik: the application object: fonts, icon, and the last line against run-time errors.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "platform/Application.h"
+
+#include "platform/FontSetup.h"
+#include "platform/MessageBox.h"
+#include "platform/RuntimeError.h"
+
+#include <QIcon>
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral(ZUBRIK_PRODUCT_NAME));
+    setApplicationVersion(QStringLiteral(ZUBRIK_VERSION));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/pictures/icon32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/pictures/icon48.png"), QSize(48, 48));
+    setWindowIcon(icon);
+    FontSetup::install();
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const RuntimeError &error) {
+        MessageBox::show(errorPrompt(int(error.code()), error.description()),
+                         QStringLiteral(ZUBRIK_PRODUCT_NAME));
+        exit(runtimeErrorExitCode);
+        return true;
+    }
+}
+
+QString Application::errorPrompt(int number, const QString &description)
+{
+    return QStringLiteral("実行時エラー '%1':\r\n\r\n%2").arg(number).arg(description);
+}

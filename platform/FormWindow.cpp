@@ -1,0 +1,91 @@
+// Zubrik: a designed window of the game: fixed size, centred, shown modally or not.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "platform/FormWindow.h"
+
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QScreen>
+
+FormWindow::FormWindow(Border border) : QWidget(nullptr)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (border == Border::None)
+        flags |= Qt::FramelessWindowHint;
+    else
+        flags |= Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+    setWindowIcon(QApplication::windowIcon());
+}
+
+FormWindow::~FormWindow()
+{
+    if (m_modalLoop)
+        m_modalLoop->exit();
+}
+
+float FormWindow::formWidth() const
+{
+    return Twips::width(this);
+}
+
+void FormWindow::setFormWidth(float twips)
+{
+    setFixedWidth(Twips::toPixels(twips));
+    Twips::setWidth(this, twips);
+}
+
+void FormWindow::fixSize()
+{
+    setFixedSize(size());
+}
+
+void FormWindow::showModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    if (!m_loaded)
+        return; // unloaded already while being shown
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    m_modalLoop = nullptr;
+}
+
+void FormWindow::unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    hide();
+    if (m_modalLoop)
+        m_modalLoop->exit();
+    Q_EMIT unloaded();
+}
+
+void FormWindow::showEvent(QShowEvent *event)
+{
+    m_loaded = true;
+    if (!m_centred) {
+        centreOnScreen();
+        m_centred = true;
+    }
+    QWidget::showEvent(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    unload();
+}
+
+void FormWindow::centreOnScreen()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
