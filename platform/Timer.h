@@ -19,6 +19,9 @@ public:
     void setInterval(int milliseconds);
 
     bool enabled() const { return m_timer.isActive(); }
+
+    // Milliseconds to the next tick; -1 while disabled.
+    int remainingTime() const { return m_timer.remainingTime(); }
     void setEnabled(bool on);
 
 Q_SIGNALS:
