@@ -5,6 +5,9 @@
 #include "core/FrameCompositor.h"
 #include "core/GameState.h"
 #include "core/Milestones.h"
+#include "dialogs/Form2.h"
+#include "dialogs/Form3.h"
+#include "ending/Form4.h"
 #include "platform/FontSetup.h"
 #include "platform/KeyPreview.h"
 #include "platform/MessageBox.h"
@@ -40,6 +43,8 @@ Form1::Form1(GameState &state) : m_state(state), m_ui(std::make_unique<Ui::Form1
     connect(m_ui->Cmd_jump, &QPushButton::clicked, this, &Form1::Cmd_jump_Click);
     connect(m_ui->Cmd_pause, &QPushButton::clicked, this, &Form1::Cmd_pause_Click);
     connect(m_ui->Cmd_replay, &QPushButton::clicked, this, &Form1::Cmd_replay_Click);
+    connect(m_ui->Cmd_nikusel, &QPushButton::clicked, this, &Form1::Cmd_nikusel_Click);
+    connect(m_ui->Cmd_stgsel, &QPushButton::clicked, this, &Form1::Cmd_stgsel_Click);
 
     m_keyPreview = new KeyPreview(this);
     connect(m_keyPreview, &KeyPreview::keyDown, this, &Form1::Form_KeyDown);
@@ -216,6 +221,20 @@ void Form1::Cmd_replay_Click()
     m_timer.setEnabled(true);
 }
 
+// The dialogs store the choice and redraw themselves; once a show returns,
+// nothing here may be touched.
+void Form1::Cmd_nikusel_Click()
+{
+    Form2 dialog(*this);
+    dialog.showModal();
+}
+
+void Form1::Cmd_stgsel_Click()
+{
+    Form3 dialog(*this);
+    dialog.showModal();
+}
+
 void Form1::Form_KeyDown(std::int16_t &keyCode, Qt::KeyboardModifiers)
 {
     if (jumpCount() < codeEntryMinimumCount)
@@ -256,4 +275,10 @@ void Form1::CheckMilestone()
     if (!milestone)
         return;
     MessageBox::show(milestone->prompt, milestone->title);
+    if (milestone->count == Milestones::finalCount) {
+        // Its button closes this window too: nothing of this window may be
+        // touched once the show returns.
+        Form4 ending(*this);
+        ending.showModal();
+    }
 }
