@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Zubrik: shared steps of the end-to-end tests: a private X display, the game, screenshots.
+# Copyright (c) 2026 the Zubrik developers. MIT licence.
+#
+# Source this file; it expects ZUBRIK (the executable) and sets DISPLAY.
+set -euo pipefail
+
+CONVERT=/usr/bin/convert
+IMPORT=/usr/bin/import
+WORK=$(mktemp -d)
+XVFB_PID=
+GAME_PID=
+
+e2e_cleanup() {
+  [[ -n "$GAME_PID" ]] && kill "$GAME_PID" 2>/dev/null || true
+  [[ -n "$XVFB_PID" ]] && kill "$XVFB_PID" 2>/dev/null || true
+  if [[ -z "${KEEP_SHOTS:-}" ]]; then rm -rf "$WORK"; else echo "screenshots kept in $WORK"; fi
+}
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A display of our own: the first free number from 90 up.
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  fail "no X display could be started"
+}
+
+# Starts the game and waits for its main window; sets GAME_PID and WINDOW.
+start_game() {
+  unset QT_QPA_PLATFORM
+  "$ZUBRIK" >"$WORK/game.log" 2>&1 &
+  GAME_PID=$!
+  WINDOW=$(xdotool search --sync --onlyvisible --name '^Zubrik$' | head -n 1)
+  [[ -n "$WINDOW" ]] || fail "the main window did not appear"
+  xdotool windowfocus --sync "$WINDOW" || true
+}
+
+# "x y width height" of a window's client area on the root window.
+window_geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
+    /^  Width/{w=$2} /^  Height/{h=$2} END{print x, y, w, h}'
+}
+
+# Screenshot of a rectangle of the root window (a window covered by another
+# would show black if grabbed by itself).
+shot() { # shot FILE X Y W H
+  $IMPORT -window root -crop "${4}x${5}+${2}+${3}" +repage "$1"
+}
+
+# Number of pixels that differ between two same-sized pictures.
+differing_pixels() {
+  $CONVERT "$1" "$2" -compose difference -composite -threshold 0 -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Clicks at a point of a window, in its client coordinates.
+click_at() { # click_at WINDOW X Y
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+}
