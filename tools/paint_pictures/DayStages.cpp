@@ -93,22 +93,24 @@ Canvas paintGrassland()
 
     constexpr QRgb kGrassDark = rgb(0, 128, 40);
     constexpr QRgb kGrassLight = rgb(96, 224, 96);
-    // Two rolling hills, the far one cresting at row 130 on the left, the
-    // near one a little lower on the right; a lit rim marks where they meet.
-    struct Hill { int crestX; int crestY; int spread; };
-    const Hill hills[] = {{70, 130, 560}, {222, 134, 760}};
+    constexpr QRgb kFarGrass = rgb(0, 160, 56);
+    // Two rolling hills: the far one, a shade darker, crests at row 130 on
+    // the left; the near one crests a little lower on the right.
+    struct Hill { int crestX; int crestY; int spread; QRgb colour; };
+    const Hill hills[] = {{70, 130, 560, kFarGrass}, {222, 134, 760, kGrass}};
     for (const Hill &hill : hills) {
         Canvas land(kStageWidth, kStageHeight);
         for (int x = 0; x < kStageWidth; ++x) {
             const int top = hill.crestY + (x - hill.crestX) * (x - hill.crestX) / hill.spread;
-            land.vline(x, top, kStageHeight - 1, kGrass);
+            land.vline(x, top, kStageHeight - 1, hill.colour);
         }
         land.setClipToShape(true);
-        land.shadeRim(0, -1, 2, kGrassLight);
+        land.shadeRim(0, -1, 1, kGrassLight);
         land.setClipToShape(false);
         stage.draw(land, 0, 0);
     }
     speckle(stage, kGrass, kGrassDark, 9, 7);
+    speckle(stage, kFarGrass, kGrassDark, 7, 8);
     // Tufts: little dark chevrons scattered over the grass.
     Rng rng(130);
     for (int k = 0; k < 70; ++k) {
@@ -127,7 +129,11 @@ Canvas paintGrassland()
     constexpr QRgb kBarkLight = rgb(189, 128, 66);
     Canvas trunk(kStageWidth, kStageHeight);
     trunk.fillRect(258, 79, 16, 82, kBark);
-    trunk.fillPolygon({{258, 146}, {274, 146}, {285, 161}, {247, 161}}, kBark);
+    // Roots spread in a curve, widest at the ground.
+    for (int y = 146; y <= 160; ++y) {
+        const int spread = (y - 146) * (y - 146) * 11 / 196;
+        trunk.hline(258 - spread, 273 + spread, y, kBark);
+    }
     trunk.setClipToShape(true);
     for (int y = 83; y < 150; y += 6)
         trunk.hline(258, 273, y, kBarkDark);
@@ -136,15 +142,19 @@ Canvas paintGrassland()
     trunk.setClipToShape(false);
     stage.draw(trunk, 0, 0);
 
-    const QPointF crown(265.5, 66.0);
-    drawFrond(stage, crown, M_PI * 0.95, 44, 7, 16);  // left, drooping
-    drawFrond(stage, crown, M_PI * 0.05, 40, 7, 16);  // right, drooping
-    drawFrond(stage, crown, M_PI * 0.72, 36, 7, 6);
-    drawFrond(stage, crown, M_PI * 0.30, 36, 7, 6);
-    drawFrond(stage, crown, M_PI * 0.58, 34, 6, 0);
-    drawFrond(stage, crown, M_PI * 0.44, 36, 6, 0);
-    drawFrond(stage, crown, M_PI * 1.18, 26, 6, 4);   // hanging, left
-    drawFrond(stage, crown, M_PI * -0.18, 26, 6, 4);  // hanging, right
+    // A large spiky crown: long drooping fronds at the sides, short stiff
+    // ones on top, the tallest tip at row 30.
+    const QPointF crown(265.5, 72.0);
+    drawFrond(stage, crown, M_PI * 1.02, 56, 9, 26);  // left, drooping
+    drawFrond(stage, crown, M_PI * -0.02, 48, 9, 26); // right, drooping
+    drawFrond(stage, crown, M_PI * 0.86, 52, 9, 14);
+    drawFrond(stage, crown, M_PI * 0.14, 48, 9, 14);
+    drawFrond(stage, crown, M_PI * 0.70, 42, 8, 4);
+    drawFrond(stage, crown, M_PI * 0.30, 42, 8, 4);
+    drawFrond(stage, crown, M_PI * 0.56, 41, 7, 0);
+    drawFrond(stage, crown, M_PI * 0.43, 43, 7, 0);
+    drawFrond(stage, crown, M_PI * 1.20, 30, 7, 6);  // hanging, left
+    drawFrond(stage, crown, M_PI * -0.20, 30, 7, 6); // hanging, right
     return stage;
 }
 

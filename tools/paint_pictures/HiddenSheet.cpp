@@ -91,8 +91,13 @@ QRgb headColour(HeadPoint p)
     const double lv = p.v / 0.27;
     if (lu * lu + lv * lv <= 1.0)
         return std::abs(p.u + 0.71) < 0.022 ? kBlack : kLips;
-    // The nose's shaded side and the creases of the forehead.
-    if (p.u < -0.18 && p.u > -0.48 && p.v > 0.02 && p.v < 0.09)
+    // The ears, with their inner fold in shade.
+    if (std::abs(p.v) > w * 1.02 && std::abs(p.u - 0.02) < 0.09)
+        return kFleshShade;
+    // The nose: a shaded side and a dark nostril at its tip.
+    if (p.u < -0.41 && p.u > -0.46 && p.v > -0.01 && p.v < 0.07)
+        return kBlack;
+    if (p.u < -0.14 && p.u > -0.46 && p.v > 0.04 && p.v < 0.11)
         return kFleshShade;
     if ((std::abs(p.u - 0.43) < 0.018 || std::abs(p.u - 0.50) < 0.018) && std::abs(p.v) < 0.3)
         return kFleshShade;

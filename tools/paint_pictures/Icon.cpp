@@ -21,14 +21,14 @@ struct Stroke
 // The six strokes of the kanji, laid out on the 32-pixel icon; the large
 // icon scales them by one and a half.
 constexpr Stroke kStrokes[] = {
-    {5, 6, 5, 28},    // left side of the frame
-    {5, 6, 26, 6},    // top of the frame
-    {26, 6, 26, 26},  // right side, ending in a hook
-    {26, 26, 23, 28}, // the hook
-    {15, 7, 9, 16},   // upper person: falling left
-    {15, 10, 21, 15}, // upper person: falling right
-    {15, 14, 8, 24},  // lower person: falling left
-    {15, 18, 22, 25}, // lower person: falling right
+    {5, 5, 5, 28},    // left side of the frame
+    {5, 5, 26, 5},    // top of the frame
+    {26, 5, 26, 27},  // right side, ending in a hook
+    {26, 27, 23, 28}, // the hook
+    {15, 6, 9, 15},   // upper person: falling left
+    {14, 10, 21, 15}, // upper person: falling right
+    {15, 14, 8, 25},  // lower person: falling left
+    {14, 19, 22, 25}, // lower person: falling right
 };
 
 void drawKanji(Canvas &icon, int offset, int thickness, QRgb colour)
@@ -45,7 +45,7 @@ void drawKanji(Canvas &icon, int offset, int thickness, QRgb colour)
 Canvas paintIcon(int size)
 {
     Canvas icon(size, size, kBlack);
-    const int thickness = size >= 48 ? 4 : 3;
+    const int thickness = size >= 48 ? 3 : 2;
     // A dark drop shadow first, so the red strokes stand off the black.
     drawKanji(icon, 1, thickness, kKanjiShade);
     drawKanji(icon, 0, thickness, kCaptionRed);

@@ -58,15 +58,15 @@ Canvas mangaMeat()
     bone.outlineInside(kBlack);
 
     Canvas meat(kCellWidth, kCellHeight);
-    meat.fillEllipse(13, 0, 66, 42, kMangaMeat);
+    meat.fillEllipse(16, 0, 60, 42, kMangaMeat);
     meat.setClipToShape(true);
     meat.shadeRim(1, 1, 7, kMeatDark);
     meat.shadeRim(1, 1, 3, kMeatDarkest);
     meat.shadeRim(-1, -1, 4, kMeatLight);
-    meat.fillEllipse(24, 5, 14, 6, kMeatLight);
-    meat.fillEllipse(27, 6, 6, 3, rgb(232, 90, 90));
+    meat.fillEllipse(26, 5, 14, 6, kMeatLight);
+    meat.fillEllipse(29, 6, 6, 3, rgb(232, 90, 90));
     // Thin olive strings bound round the roll, bowed by its roundness.
-    for (const int xc : {30, 46, 62}) {
+    for (const int xc : {31, 45, 59}) {
         for (int y = 2; y <= 39; ++y) {
             const double t = (y - 20.5) / 20.0;
             const int bow = int(std::lround(3.0 * (1.0 - t * t)));
