@@ -46,6 +46,8 @@ public Q_SLOTS:
     void Timer_Timer();
     void Cmd_pause_Click();
     void Cmd_replay_Click();
+    void Cmd_nikusel_Click();
+    void Cmd_stgsel_Click();
     void Form_KeyDown(std::int16_t &keyCode, Qt::KeyboardModifiers shift);
     void Form_KeyUp(std::int16_t keyCode, Qt::KeyboardModifiers shift);
 

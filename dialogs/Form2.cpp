@@ -1,0 +1,197 @@
+// Zubrik: the character select: pick the meat, and with it the gravity of the jump.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "dialogs/Form2.h"
+
+#include "core/Form1.h"
+#include "core/GameState.h"
+#include "platform/AutoSizeLabel.h"
+#include "platform/FontSetup.h"
+#include "platform/LineControl.h"
+#include "platform/PictureBox.h"
+#include "platform/RasterCopy.h"
+#include "platform/Rounding.h"
+#include "platform/RuntimeError.h"
+#include "platform/Twips.h"
+#include "ui_Form1.h"
+#include "ui_Form2.h"
+
+#include <QShortcut>
+#include <QStringList>
+
+using RasterCopy::BitBlt;
+using RasterCopy::StretchBlt;
+using Rounding::toInt16;
+using Rounding::toInt32;
+
+namespace {
+
+struct Character
+{
+    QString name;
+    QStringList description; // title, first line, second line
+    double gravity;
+};
+
+// Every text of this window.
+struct Texts
+{
+    QString caption = QStringLiteral("肉選択");
+    QString title = QStringLiteral("肉選択");
+    QString instruction = QStringLiteral("肉を選んで下さい。");
+    QString hint = QStringLiteral("＊肉の絵をクリックすると選択されます。");
+    QString frame = QStringLiteral("特徴");
+    QString prompt = QStringLiteral("肉を選択して下さい。");
+    std::array<Character, 4> characters {{
+        { QStringLiteral("まんが肉"),
+          { QStringLiteral("◆まんが肉"), QStringLiteral("よく漫画に出てくる骨付き肉。"),
+            QStringLiteral("泳ぎが得意なので、水中ステージで有利。") },
+          9.8 },
+        { QStringLiteral("牛肉"),
+          { QStringLiteral("◆牛肉"), QStringLiteral("狂牛病のクローン牛肉。"),
+            QStringLiteral("ずっしりと重く相手にのしかかる、重量タイプ。") },
+          10.6 },
+        { QStringLiteral("とり肉"),
+          { QStringLiteral("◆とり肉"), QStringLiteral("全国の提携農家で育てた国産ハーブ鶏。"),
+            QStringLiteral("パンチ力がある格闘タイプで、肉弾戦が得意。") },
+          9 },
+        { QStringLiteral("キン肉"),
+          { QStringLiteral("◆キン肉"), QStringLiteral("すべてが謎に包まれている、幻の肉。"),
+            QStringLiteral("「牛丼！牛丼！」と叫ぶ声がたまに聞こえてくる。") },
+          8.2 },
+    }};
+};
+
+const Texts &texts()
+{
+    static const Texts all;
+    return all;
+}
+
+// The strip, in twips of Picture1's client area: each pitch holds one cell
+// 112.5 twips in from its left end.
+constexpr double cellPitch = 1687.5;
+constexpr double cellStep = 1575;   // from the end of one margin to the start of the next
+constexpr double cellMargin = 112.5;
+constexpr double cellSpan = 1380;   // 92 pixels
+constexpr double cellTop = 97.5;
+constexpr int cellWidth = 92;       // pixels, one Niku frame
+constexpr int cellHeight = 42;
+constexpr double pictureLeft = 120; // Picture1's designed left edge, where the labels count from
+
+// The hidden character's own sheet: sprite above, mask below, 82 x 67 each.
+constexpr int hiddenWidth = 82;
+constexpr int hiddenHeight = 67;
+
+double cellLeft(std::int16_t i)
+{
+    return i * cellStep + (i + 1) * cellMargin;
+}
+
+} // namespace
+
+Form2::Form2(Form1 &mainWindow)
+    : m_mainWindow(mainWindow), m_state(mainWindow.gameState()), m_ui(std::make_unique<Ui::Form2>())
+{
+    m_ui->setupUi(this);
+    // A design file keeps only whole points; the title is set at its designed size here.
+    QFont titleFont = m_ui->Label2->font();
+    titleFont.setPointSizeF(titlePoints);
+    m_ui->Label2->setFont(titleFont);
+    FontSetup::applyPixelSizes(this);
+    m_label1 = { m_ui->Label1_0, m_ui->Label1_1, m_ui->Label1_2, m_ui->Label1_3 };
+
+    setWindowTitle(texts().caption);
+    m_ui->Label2->setCaption(texts().title);
+    m_ui->Label4->setCaption(texts().instruction);
+    m_ui->Label3->setCaption(texts().hint);
+    m_ui->Frame1->setTitle(texts().frame);
+    m_ui->Chara->setCaption(texts().prompt);
+    for (std::int16_t i = 0; i < 4; ++i)
+        Label1(i)->setCaption(texts().characters[std::size_t(i)].name);
+
+    connect(m_ui->Picture1, &PictureBox::mouseMove, this, &Form2::Picture1_MouseMove);
+    connect(m_ui->Picture1, &PictureBox::mouseDown, this, &Form2::Picture1_MouseDown);
+    // Escape is the close box's twin: the dialog goes, the game stays as it was.
+    auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cancel, &QShortcut::activated, this, &QWidget::close);
+
+    Form_Load();
+    fixSize();
+}
+
+Form2::~Form2() = default;
+
+AutoSizeLabel *Form2::Label1(std::int16_t index) const
+{
+    if (index < 0 || index >= std::int16_t(m_label1.size()))
+        throw RuntimeError(RuntimeErrorCode::SubscriptOutOfRange,
+                           QStringLiteral("Subscript out of range"));
+    return m_label1[std::size_t(index)];
+}
+
+QString Form2::description(std::int16_t index)
+{
+    return texts().characters.at(std::size_t(index)).description.join(QStringLiteral("\r\n"));
+}
+
+void Form2::Form_Load()
+{
+    PictureBox *strip = m_ui->Picture1;
+    Twips::setWidth(strip, float(toInt16(m_state.hiddenMode + 3) * cellPitch));
+
+    const Ui::Form1 &sheets = m_mainWindow.widgets();
+    const int y = toInt32(cellTop / 15);
+    for (std::int16_t i = 0; i < 4; ++i) {
+        // The fourth cell lies beyond the three-frame sheet; these copies find
+        // nothing to read and leave the strip as it is.
+        const int x = toInt32(i * (cellStep / 15) + (i + 1) * (cellMargin / 15));
+        BitBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.Niku->hDC(), cellWidth * i,
+               cellHeight, RasterOp::SrcAnd);
+        BitBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.Niku->hDC(), cellWidth * i, 0,
+               RasterOp::SrcPaint);
+        const float w = Twips::width(Label1(i));
+        Twips::setLeft(Label1(i), float((cellSpan - w) / 2 + cellLeft(i) + pictureLeft));
+    }
+
+    if (m_state.hiddenMode == 1) {
+        const int x = toInt32(4 * (cellMargin / 15) + 3 * (cellStep / 15));
+        StretchBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.NikuK->hDC(), 0, hiddenHeight,
+                   hiddenWidth, hiddenHeight, RasterOp::SrcAnd);
+        StretchBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.NikuK->hDC(), 0, 0,
+                   hiddenWidth, hiddenHeight, RasterOp::SrcPaint);
+    }
+
+    const std::int16_t s = toInt16(double(Twips::left(strip)) + double(Twips::width(strip)));
+    setFormWidth(toInt16(s + 200));
+    m_ui->Line1->setX2(s);
+    Twips::setWidth(m_ui->Frame1, toInt16(s - 120));
+}
+
+std::optional<std::int16_t> Form2::cellAt(float x, float y) const
+{
+    for (std::int16_t i = 0; i < 4; ++i) {
+        if (x > cellLeft(i) && x < cellLeft(i) + cellSpan) {
+            const float bottom = float(double(Twips::height(m_ui->Picture1)) - cellTop);
+            if (y > cellTop && y < bottom)
+                return i;
+        }
+    }
+    return std::nullopt;
+}
+
+void Form2::Picture1_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y)
+{
+    if (const auto cell = cellAt(x, y))
+        m_ui->Chara->setCaption(description(*cell));
+}
+
+void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
+{
+    const auto cell = cellAt(x, y);
+    if (!cell)
+        return;
+    m_state.charFrameX = cellWidth * *cell;
+    m_mainWindow.FrameCompositor();
+    m_state.gravity = texts().characters[std::size_t(*cell)].gravity;
+    unload();
+}
