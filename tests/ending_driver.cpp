@@ -1,0 +1,38 @@
+// Zubrik: the game as main() starts it, with the counter one short of the end; a test program only.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+//
+// Without arguments it waits for a player (an end-to-end script under X).
+// With --auto it presses ジャンプ itself, answers the real message box, presses
+// 終わります, and reports each step on standard output. Either way the exit
+// status is the game's own.
+#include "ModalWatch.h"
+#include "core/Form1.h"
+#include "core/GameState.h"
+#include "platform/Application.h"
+#include "ui_Form1.h"
+
+#include <QTextStream>
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    Application application(argc, argv);
+    GameState state;
+    Form1 mainWindow(state);
+    mainWindow.widgets().Lbl_count->setCaption(QStringLiteral("999998"));
+    mainWindow.show();
+
+    std::unique_ptr<ModalWatch> watch;
+    if (QApplication::arguments().contains(QStringLiteral("--auto"))) {
+        watch = std::make_unique<ModalWatch>([](Form4 &) {
+            QTextStream(stdout) << "ending shown" << Qt::endl;
+        });
+        QTimer::singleShot(0, &mainWindow, [&] {
+            QTest::mouseClick(mainWindow.widgets().Cmd_jump, Qt::LeftButton);
+            for (const QString &box : watch->boxes)
+                QTextStream(stdout) << "box: " << box.section(QStringLiteral(" | "), 0, 0) << Qt::endl;
+            QTextStream(stdout) << "press returned" << Qt::endl;
+        });
+    }
+    return application.exec();
+}
