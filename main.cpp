@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    Application::setUpScreenScaling();
     Application application(argc, argv);
     GameState state;
     // Owned here, not deleted on close: a handler of this window may still be

@@ -1,4 +1,4 @@
-// Zubrik: the application object: fonts, icon, and the last line against run-time errors.
+// Zubrik: the application object: identity, screen scaling, fonts, icon, and the last line against run-time errors.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
@@ -12,6 +12,12 @@ class Application : public QApplication
 
 public:
     static constexpr int runtimeErrorExitCode = 1;
+
+    // How a screen's fractional scale is rounded: to the nearest whole number
+    // (1.25 -> 1, 1.5 -> 2, 2.5 -> 3), so that every picture pixel becomes a
+    // whole block of device pixels. Must run before any application object
+    // exists, in main() and in tests that make their own.
+    static void setUpScreenScaling();
 
     Application(int &argc, char **argv);
 

@@ -20,13 +20,18 @@ QStringList preferredFamilies()
     return { QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP") };
 }
 
-QString resolvedFamily()
+QString chooseFamily(const QStringList &installed, const QStringList &writingJapanese)
 {
-    const QStringList installed = QFontDatabase::families();
     for (const QString &family : preferredFamilies())
         if (installed.contains(family, Qt::CaseInsensitive))
             return family;
-    return QString();
+    return writingJapanese.value(0);
+}
+
+QString resolvedFamily()
+{
+    return chooseFamily(QFontDatabase::families(),
+                        QFontDatabase::families(QFontDatabase::Japanese));
 }
 
 int pixelSizeForPoints(double points)
@@ -36,9 +41,12 @@ int pixelSizeForPoints(double points)
 
 void install()
 {
-    QFont::insertSubstitutions(designFamily(), preferredFamilies());
+    // The chosen family alone, so that the windows show what resolvedFamily() reports.
+    const QString family = resolvedFamily();
+    if (!family.isEmpty())
+        QFont::insertSubstitution(designFamily(), family);
     QFont font(designFamily());
-    font.setPixelSize(pixelSizeForPoints(9));
+    font.setPixelSize(pixelSizeForPoints(defaultPoints));
     QApplication::setFont(font);
 }
 

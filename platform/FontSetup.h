@@ -9,17 +9,37 @@ class QWidget;
 
 namespace FontSetup {
 
+// The one place that decides the game's Japanese font. The designs name
+// "ＭＳ Ｐゴシック", which free desktops do not have and fontconfig does not
+// alias; left alone, Qt would draw the captions in a font without kana, as
+// boxes. The name is mapped, in this order, onto the first installed of:
+//   1. IPA P Gothic ("IPAPGothic", Debian's fonts-ipafont-gothic): proportional
+//      like the design's font, with a 13-pixel line at 12 pixels, so the
+//      17-pixel labels hold it;
+//   2. Noto Sans CJK JP (fonts-noto-cjk): complete too, but its 17-pixel line
+//      fills those labels to the edge;
+//   3. any other installed family that declares Japanese writing.
+// The README lists the same order.
+
+// The size of the windows' default font, as the designs were laid out with.
+constexpr double defaultPoints = 9;
+
 // The family the designs name for their Japanese text.
 QString designFamily();
 
-// Installed families tried in order for it: IPA P Gothic, then Noto Sans CJK JP.
+// Steps 1 and 2 above.
 QStringList preferredFamilies();
 
-// The first preferred family that is installed, or an empty string.
+// The first preferred family among the installed ones, else the first family
+// that writes Japanese, else an empty string.
+QString chooseFamily(const QStringList &installed, const QStringList &writingJapanese);
+
+// chooseFamily() over this system's fonts.
 QString resolvedFamily();
 
-// Maps the design family onto the installed fonts and makes it, at 9 points,
-// the application's default font. Call once after the application exists.
+// Maps the design family onto the resolved font and makes it, at 9 points on a
+// 96-dpi screen (12 pixels), the application's default font. Call once after
+// the application exists and before any window is made.
 void install();
 
 // Pixel size for a point size as on a 96-dpi screen (9 pt -> 12 px), so that

@@ -1,0 +1,168 @@
+// Zubrik: tests of the windows on dense screens: whole-pixel blocks, designed layout, designed text size.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+//
+// Run by CTest under several screens (see tests/CMakeLists.txt); each run names
+// the device-pixel ratio it expects in ZUBRIK_EXPECTED_RATIO.
+#include "core/Form1.h"
+#include "core/GameState.h"
+#include "platform/Application.h"
+#include "platform/AutoSizeLabel.h"
+#include "platform/CommandButton.h"
+#include "platform/FontSetup.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "ui_Form1.h"
+
+#include <QFontInfo>
+#include <QScreen>
+#include <QSet>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+
+// The device pixel where a logical pixel starts.
+int firstDevicePixel(int pixel, double ratio)
+{
+    return int(std::floor(pixel * ratio));
+}
+
+// The first mismatch of a shown picture against its source, or an empty string.
+// At a whole ratio every source pixel must be an exact ratio x ratio block.
+// At a fractional one (only when forced past the rounding) each device pixel
+// must have the colour of one of the source pixels it overlaps: never blended.
+QString compareShown(const QImage &shown, QPoint at, const QImage &source, double ratio)
+{
+    const QImage src = source.convertToFormat(QImage::Format_RGB32);
+    const QImage dev = shown.convertToFormat(QImage::Format_RGB32);
+    const int devWidth = int(std::ceil(src.width() * ratio));
+    const int devHeight = int(std::ceil(src.height() * ratio));
+    const QPoint origin(firstDevicePixel(at.x(), ratio), firstDevicePixel(at.y(), ratio));
+    if (origin.x() + devWidth > dev.width() || origin.y() + devHeight > dev.height())
+        return QStringLiteral("picture of %1x%2 does not fit the grab").arg(devWidth).arg(devHeight);
+    for (int y = 0; y < devHeight; ++y) {
+        for (int x = 0; x < devWidth; ++x) {
+            const QRgb got = dev.pixel(origin + QPoint(x, y)) & 0xFFFFFFu;
+            // Source pixels overlapping device pixel [x, x + 1) x [y, y + 1).
+            const int sx0 = int(std::floor(x / ratio));
+            const int sx1 = std::min(src.width() - 1, int(std::ceil((x + 1) / ratio)) - 1);
+            const int sy0 = int(std::floor(y / ratio));
+            const int sy1 = std::min(src.height() - 1, int(std::ceil((y + 1) / ratio)) - 1);
+            bool matched = false;
+            for (int sy = sy0; sy <= sy1 && !matched; ++sy)
+                for (int sx = sx0; sx <= sx1 && !matched; ++sx)
+                    matched = (src.pixel(sx, sy) & 0xFFFFFFu) == got;
+            if (!matched)
+                return QStringLiteral("device pixel (%1, %2) is #%3, not picture pixel (%4, %5)")
+                    .arg(x).arg(y).arg(got, 6, 16, QLatin1Char('0')).arg(sx0).arg(sy0);
+        }
+    }
+    return QString();
+}
+
+int colourCount(const QImage &image)
+{
+    QSet<QRgb> colours;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            colours.insert(rgb.pixel(x, y));
+    return int(colours.size());
+}
+
+} // namespace
+
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain() { Application::setUpScreenScaling(); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        bool ok = false;
+        m_ratio = qEnvironmentVariable("ZUBRIK_EXPECTED_RATIO").toDouble(&ok);
+        QVERIFY2(ok && m_ratio >= 1, "ZUBRIK_EXPECTED_RATIO must name the expected ratio");
+        FontSetup::install();
+    }
+
+    void screenScaleIsRoundedAsPromised()
+    {
+        QCOMPARE(QGuiApplication::highDpiScaleFactorRoundingPolicy(),
+                 Qt::HighDpiScaleFactorRoundingPolicy::Round);
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), m_ratio);
+    }
+
+    void mainWindowKeepsItsDesignedLayout()
+    {
+        GameState state;
+        Form1 form(state);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.devicePixelRatio(), m_ratio);
+        // 303 wide once the stage is fitted, 247 high as designed.
+        QCOMPARE(form.size(), QSize(303, 247));
+        const QPixmap shot = form.grab();
+        QCOMPARE(shot.devicePixelRatio(), m_ratio);
+        QCOMPARE(shot.size(), QSize(qRound(303 * m_ratio), qRound(247 * m_ratio)));
+        const auto &ui = form.widgets();
+        QCOMPARE(ui.Cmd_jump->geometry(), QRect(112, 192, 81, 25));
+        QCOMPARE(Twips::left(ui.Cmd_jump), 1680.f);
+        QCOMPARE(ui.Lbl_count->geometry(), QRect(240, 224, 49, 17));
+        QCOMPARE(ui.Pic->geometry(), QRect(0, 0, 303, 183));
+    }
+
+    void gamePictureIsShownInWholePixelBlocks()
+    {
+        GameState state;
+        Form1 form(state);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // Mid-air, so the frame holds stage, shadow and character.
+        form.Cmd_jump_Click();
+        for (int tick = 0; tick < 4; ++tick)
+            form.Timer_Timer();
+        const QImage &picture = form.widgets().Pic->image();
+        QVERIFY(colourCount(picture) > 8);
+        const QString mismatch =
+            compareShown(form.grab().toImage(), form.widgets().Pic->pos(), picture, m_ratio);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
+
+    void iconIsShownInWholePixelBlocks()
+    {
+        // As the dialogs show their 48-pixel icon: a borderless picture box.
+        QWidget window;
+        window.resize(64, 64);
+        PictureBox icon(&window);
+        icon.setBorderStyle(0);
+        icon.setAutoSize(true);
+        icon.setPicture(QStringLiteral(":/pictures/icon48.png"));
+        icon.move(8, 8);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(icon.size(), QSize(48, 48));
+        const QImage source(QStringLiteral(":/pictures/icon48.png"));
+        const QString mismatch = compareShown(window.grab().toImage(), icon.pos(), source, m_ratio);
+        QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
+
+    void textKeepsItsDesignedPixelSize()
+    {
+        GameState state;
+        Form1 form(state);
+        // 12 pixels whatever the screen's dpi: a 9-point font sized by points
+        // would come out at 9 pixels on a 1.5 screen rounded up to 2 (72 dpi).
+        QCOMPARE(QFontInfo(QApplication::font()).pixelSize(), 12);
+        QCOMPARE(QFontInfo(form.widgets().Cmd_jump->font()).pixelSize(), 12);
+        QCOMPARE(QFontInfo(form.widgets().Lbl_count->font()).pixelSize(), 12);
+    }
+
+private:
+    double m_ratio = 0;
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_highdpi.moc"
