@@ -169,6 +169,10 @@ void Form2::Form_Load()
 
 std::optional<std::int16_t> Form2::cellAt(float x, float y) const
 {
+    // Dragged out of the strip with a button held, the mouse still reports to
+    // it; past its right edge lies the place of a character that is not offered.
+    if (x >= Twips::width(m_ui->Picture1))
+        return std::nullopt;
     for (std::int16_t i = 0; i < 4; ++i) {
         if (x > cellLeft(i) && x < cellLeft(i) + cellSpan) {
             const float bottom = float(double(Twips::height(m_ui->Picture1)) - cellTop);

@@ -142,8 +142,12 @@ void Form3::Form_Load()
     Twips::setWidth(m_ui->Frame1, toInt16(s - 120));
 }
 
-std::optional<std::int16_t> Form3::thumbnailAt(float x)
+std::optional<std::int16_t> Form3::thumbnailAt(float x) const
 {
+    // Dragged out of the strip with a button held, the mouse still reports to
+    // it; past its right edge lies the place of a stage that is not offered.
+    if (x >= Twips::width(m_ui->Picture1))
+        return std::nullopt;
     for (std::int16_t i = 0; i < 4; ++i) {
         const std::int32_t left = i * thumbnailPitch;
         if (x > left && x < left + thumbnailPitch)

@@ -42,7 +42,7 @@ public Q_SLOTS:
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
 private:
-    static std::optional<std::int16_t> thumbnailAt(float x);
+    std::optional<std::int16_t> thumbnailAt(float x) const;
 
     Form1 &m_mainWindow;
     GameState &m_state;
