@@ -65,10 +65,12 @@ void PictureBox::Cls()
 {
     // Clearing leaves the design-time picture, as the background of the image.
     syncImageSize();
-    m_image.fill(m_backColor);
-    QPainter painter(&m_image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, m_pictureImage);
+    m_image.fill(m_backColor.rgb());
+    if (!m_pictureImage.isNull()) {
+        QPainter painter(&m_image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, m_pictureImage);
+    }
     update();
 }
 

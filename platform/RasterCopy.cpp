@@ -66,9 +66,14 @@ int BitBlt(Hdc destination, int x, int y, int width, int height, Hdc source, int
     // go through a copy of the source rows in that case.
     const QImage sourceCopy = (source == destination) ? source->copy() : QImage();
     const QImage &from = (source == destination) ? sourceCopy : *source;
+    // Row addresses from one base pointer each: scanLine() would check for
+    // sharing on every row.
+    uchar *dstBits = destination->bits();
+    const uchar *srcBits = from.constBits();
+    const qsizetype dstStride = destination->bytesPerLine(), srcStride = from.bytesPerLine();
     for (std::int64_t j = rows.first; j < rows.last; ++j) {
-        const auto *srcRow = reinterpret_cast<const QRgb *>(from.constScanLine(int(srcY + j)));
-        auto *dstRow = reinterpret_cast<QRgb *>(destination->scanLine(int(y + j)));
+        const auto *srcRow = reinterpret_cast<const QRgb *>(srcBits + (srcY + j) * srcStride);
+        auto *dstRow = reinterpret_cast<QRgb *>(dstBits + (y + j) * dstStride);
         applyRow(dstRow + x + cols.first, srcRow + srcX + cols.first, n, op);
     }
     return 1;

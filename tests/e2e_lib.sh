@@ -40,9 +40,10 @@ start_xvfb() {
 # Starts the game and waits for its main window; sets GAME_PID and WINDOW.
 start_game() {
   unset QT_QPA_PLATFORM
+  [[ -x "$ZUBRIK" ]] || fail "no game at $ZUBRIK"
   "$ZUBRIK" >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
-  WINDOW=$(xdotool search --sync --onlyvisible --name '^Zubrik$' | head -n 1)
+  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zubrik$' | head -n 1 || true)
   [[ -n "$WINDOW" ]] || fail "the main window did not appear"
   xdotool windowfocus --sync "$WINDOW" || true
 }
