@@ -4,11 +4,13 @@
 #include "MainWindowDriver.h"
 
 #include "dialogs/Form2.h"
+#include "platform/ImageBox.h"
 #include "platform/LineControl.h"
 #include "platform/Twips.h"
 #include "ui_Form2.h"
 
 #include <QGroupBox>
+#include <QSet>
 
 using namespace DialogDriver;
 
@@ -76,6 +78,24 @@ private Q_SLOTS:
         QCOMPARE(ui.Chara->caption(), prompt);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("肉選択"));
         QCOMPARE(ui.Frame1->title(), QStringLiteral("特徴"));
+    }
+
+    // The 48-pixel icon shrunk to 32 keeps its hard pixel edges: no colour
+    // appears that the icon does not have.
+    void iconNotSmoothed()
+    {
+        MainWindowDriver d;
+        Form2 dialog(*d.form);
+        const QImage icon = sheet("icon48");
+        QSet<QRgb> colours;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                colours.insert(icon.pixel(x, y));
+        const QImage shown = dialog.widgets().Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.size(), QSize(32, 32));
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                QVERIFY2(colours.contains(shown.pixel(x, y)), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     }
 
     void stripPixels_data()
@@ -284,6 +304,7 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(d.state.charFrameX, 276);
         QCOMPARE(d.state.gravity, 8.2);
+        QCOMPARE(d.form->focusWidget(), d.ui().Cmd_jump);
         d.jump();
         QCOMPARE(d.tickUntilLanded(), 14); // launch speed 75, gravity 8.2
     }
