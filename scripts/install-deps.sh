@@ -10,7 +10,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins
   fonts-ipafont-gothic
-  xvfb xauth xdotool x11-utils imagemagick dbus
+  xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
 )
 
@@ -34,7 +34,7 @@ Zubrik needs these (Debian names; use your system's equivalents):
   a C++17 compiler, CMake 3.22 or later, make,
   Qt 6.4 or later with Widgets and Test (development files),
   the IPA P Gothic font (or Noto Sans CJK JP),
-  for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session,
+  for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
   desktop-file-validate and appstreamcli.
 Debian packages: ${packages[*]}
 MSG
