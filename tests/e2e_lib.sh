@@ -20,19 +20,18 @@ trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A display of our own: the first free number from 90 up.
+# A display of our own. Xvfb picks a free number itself and reports it once it
+# listens (-displayfd): tests started side by side by ctest -j never end up
+# sharing one display, as they could when each looked for a free number first.
 start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    if [[ -s "$WORK/display" ]]; then
+      export DISPLAY=":$(head -n 1 "$WORK/display")"
       xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null || true
+    fi
+    sleep 0.1
   done
   fail "no X display could be started"
 }
