@@ -91,8 +91,6 @@ private Q_SLOTS:
         Form2 characters(main);
         Form3 stages(main);
         Form4 ending(main);
-        characters.Form_Load();
-        stages.Form_Load();
         struct Shown
         {
             QFont font;

@@ -5,10 +5,14 @@
 // the device-pixel ratio it expects in ZUBRIK_EXPECTED_RATIO.
 #include "core/Form1.h"
 #include "core/GameState.h"
+#include "dialogs/Form2.h"
+#include "dialogs/Form3.h"
+#include "ending/Form4.h"
 #include "platform/Application.h"
 #include "platform/AutoSizeLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/FontSetup.h"
+#include "platform/ImageBox.h"
 #include "platform/PictureBox.h"
 #include "platform/Twips.h"
 #include "ui_Form1.h"
@@ -57,6 +61,32 @@ QString compareShown(const QImage &shown, QPoint at, const QImage &source, doubl
                     .arg(x).arg(y).arg(got, 6, 16, QLatin1Char('0')).arg(sx0).arg(sy0);
         }
     }
+    return QString();
+}
+
+// For a picture shrunk or stretched to its widget, where no source pixel maps
+// to a whole block: each logical pixel of the widget must still be one block of
+// one colour of the picture (at a fractional ratio: each device pixel such a colour).
+QString compareBlocks(const QImage &shown, QRect widget, const QImage &source, double ratio)
+{
+    QSet<QRgb> colours;
+    const QImage src = source.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x)
+            colours.insert(src.pixel(x, y) & 0xFFFFFFu);
+    const QImage dev = shown.convertToFormat(QImage::Format_RGB32);
+    const int whole = ratio == std::floor(ratio) ? int(ratio) : 1;
+    const QRect device(firstDevicePixel(widget.x(), ratio), firstDevicePixel(widget.y(), ratio),
+                       int(widget.width() * ratio), int(widget.height() * ratio));
+    for (int y = device.top(); y <= device.bottom(); ++y)
+        for (int x = device.left(); x <= device.right(); ++x) {
+            const QRgb got = dev.pixel(x, y) & 0xFFFFFFu;
+            const QPoint blockStart = device.topLeft()
+                + QPoint((x - device.left()) / whole * whole, (y - device.top()) / whole * whole);
+            if (!colours.contains(got) || got != (dev.pixel(blockStart) & 0xFFFFFFu))
+                return QStringLiteral("device pixel (%1, %2) is #%3")
+                    .arg(x).arg(y).arg(got, 6, 16, QLatin1Char('0'));
+        }
     return QString();
 }
 
@@ -147,6 +177,40 @@ private Q_SLOTS:
         const QImage source(QStringLiteral(":/pictures/icon48.png"));
         const QString mismatch = compareShown(window.grab().toImage(), icon.pos(), source, m_ratio);
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    }
+
+    void dialogsShowStripsAndIconsInWholePixelBlocks()
+    {
+        GameState state;
+        state.hiddenMode = 1; // all four choices in the strips
+        Form1 main(state);
+        Form2 characters(main);
+        Form3 stages(main);
+        Form4 ending(main);
+        const QImage icon(QStringLiteral(":/pictures/icon48.png"));
+        for (FormWindow *dialog : { static_cast<FormWindow *>(&characters),
+                                    static_cast<FormWindow *>(&stages), static_cast<FormWindow *>(&ending) }) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            const QImage shot = dialog->grab().toImage();
+            const QString name = dialog->metaObject()->className();
+            for (const PictureBox *strip : dialog->findChildren<PictureBox *>()) {
+                QVERIFY(colourCount(strip->image()) > 8);
+                const QString mismatch = compareShown(shot, strip->mapTo(dialog, QPoint(0, 0)),
+                                                      strip->image(), m_ratio);
+                QVERIFY2(mismatch.isEmpty(), qPrintable(name + QStringLiteral(" strip: ") + mismatch));
+            }
+            const QList<ImageBox *> images = dialog->findChildren<ImageBox *>();
+            QCOMPARE(images.size(), 1);
+            for (const ImageBox *image : images) {
+                const QRect at(image->mapTo(dialog, QPoint(0, 0)), image->size());
+                const QString mismatch = image->size() == icon.size()
+                    ? compareShown(shot, at.topLeft(), icon, m_ratio)
+                    : compareBlocks(shot, at, icon, m_ratio);
+                QVERIFY2(mismatch.isEmpty(), qPrintable(name + QStringLiteral(" icon: ") + mismatch));
+            }
+            dialog->hide();
+        }
     }
 
     void textKeepsItsDesignedPixelSize()
