@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -20,7 +21,9 @@ struct Texts
     QString version = QStringLiteral("Ver. " ZUBRIK_VERSION);
     QString quit = QStringLiteral("終わります");
     // One row per line of the roll: the role, and whom it credits. The
-    // people's column ends with the last credited line.
+    // people's column ends with the last credited line. The credit line is the
+    // widest, and its width places the people's column: it must be long enough
+    // for that column to clear every role name.
     std::array<std::pair<QString, QString>, 12> roll {{
         { QStringLiteral("スタッフ"), {} },
         { {}, {} },

@@ -13,7 +13,7 @@ private Q_SLOTS:
         QProcess game;
         game.start(QStringLiteral(ZUBRIK_ENDING_DRIVER), { QStringLiteral("--auto") });
         QVERIFY(game.waitForStarted());
-        QVERIFY2(game.waitForFinished(120000), "the game did not end after 終わります");
+        QVERIFY2(game.waitForFinished(30000), "the game did not end after 終わります");
         const QString out = QString::fromUtf8(game.readAllStandardOutput());
         const QString err = QString::fromUtf8(game.readAllStandardError());
         QCOMPARE(game.exitStatus(), QProcess::NormalExit);
