@@ -16,6 +16,7 @@
 #include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "platform/VirtualKey.h"
+#include "platform/WidgetArray.h"
 #include "ui_Form1.h"
 
 #include <QApplication>
@@ -59,10 +60,7 @@ Form1::~Form1() = default;
 
 PictureBox *Form1::Bg(std::int16_t index) const
 {
-    if (index < 0 || index >= std::int16_t(m_bg.size()))
-        throw RuntimeError(RuntimeErrorCode::SubscriptOutOfRange,
-                           QStringLiteral("Subscript out of range"));
-    return m_bg[std::size_t(index)];
+    return WidgetArray::at(m_bg, index);
 }
 
 void Form1::Form_Load()

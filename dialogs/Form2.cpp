@@ -15,7 +15,6 @@
 #include "ui_Form1.h"
 #include "ui_Form2.h"
 
-#include <QShortcut>
 #include <QStringList>
 
 using RasterCopy::BitBlt;
@@ -90,15 +89,11 @@ double cellLeft(std::int16_t i)
 } // namespace
 
 Form2::Form2(Form1 &mainWindow)
-    : m_mainWindow(mainWindow), m_state(mainWindow.gameState()), m_ui(std::make_unique<Ui::Form2>())
+    : SelectionDialog(mainWindow), m_ui(std::make_unique<Ui::Form2>())
 {
     m_ui->setupUi(this);
-    // A design file keeps only whole points; the title is set at its designed size here.
-    QFont titleFont = m_ui->Label2->font();
-    titleFont.setPointSizeF(titlePoints);
-    m_ui->Label2->setFont(titleFont);
-    FontSetup::applyPixelSizes(this);
-    m_label1 = { m_ui->Label1_0, m_ui->Label1_1, m_ui->Label1_2, m_ui->Label1_3 };
+    setUpDesign(m_ui->Label2, { m_ui->Label1_0, m_ui->Label1_1, m_ui->Label1_2, m_ui->Label1_3 },
+                m_ui->Picture1);
 
     setWindowTitle(texts().caption);
     m_ui->Label2->setCaption(texts().title);
@@ -109,25 +104,11 @@ Form2::Form2(Form1 &mainWindow)
     for (std::int16_t i = 0; i < 4; ++i)
         Label1(i)->setCaption(texts().characters[std::size_t(i)].name);
 
-    connect(m_ui->Picture1, &PictureBox::mouseMove, this, &Form2::Picture1_MouseMove);
-    connect(m_ui->Picture1, &PictureBox::mouseDown, this, &Form2::Picture1_MouseDown);
-    // Escape is the close box's twin: the dialog goes, the game stays as it was.
-    auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(cancel, &QShortcut::activated, this, &QWidget::close);
-
     Form_Load();
     fixSize();
 }
 
 Form2::~Form2() = default;
-
-AutoSizeLabel *Form2::Label1(std::int16_t index) const
-{
-    if (index < 0 || index >= std::int16_t(m_label1.size()))
-        throw RuntimeError(RuntimeErrorCode::SubscriptOutOfRange,
-                           QStringLiteral("Subscript out of range"));
-    return m_label1[std::size_t(index)];
-}
 
 QString Form2::description(std::int16_t index)
 {
@@ -161,17 +142,12 @@ void Form2::Form_Load()
                    hiddenWidth, hiddenHeight, RasterOp::SrcPaint);
     }
 
-    const std::int16_t s = toInt16(double(Twips::left(strip)) + double(Twips::width(strip)));
-    setFormWidth(toInt16(s + 200));
-    m_ui->Line1->setX2(s);
-    Twips::setWidth(m_ui->Frame1, toInt16(s - 120));
+    fitToStrip(strip, m_ui->Line1, m_ui->Frame1);
 }
 
 std::optional<std::int16_t> Form2::cellAt(float x, float y) const
 {
-    // Dragged out of the strip with a button held, the mouse still reports to
-    // it; past its right edge lies the place of a character that is not offered.
-    if (x >= Twips::width(m_ui->Picture1))
+    if (beyondStrip(m_ui->Picture1, x))
         return std::nullopt;
     for (std::int16_t i = 0; i < 4; ++i) {
         if (x > cellLeft(i) && x < cellLeft(i) + cellSpan) {

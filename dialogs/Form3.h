@@ -2,16 +2,14 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include "platform/FormWindow.h"
+#include "dialogs/SelectionDialog.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
-class AutoSizeLabel;
 class Form1;
-struct GameState;
 
 namespace Ui {
 class Form3;
@@ -20,32 +18,28 @@ class Form3;
 // Made afresh for every showing: its load step draws the thumbnails for the
 // current hidden mode. A click on a stage stores it, redraws the main window
 // and unloads the dialog; Escape or the close box leave the game as it was.
-class Form3 : public FormWindow
+class Form3 : public SelectionDialog
 {
     Q_OBJECT
 
 public:
-    static constexpr double titlePoints = 15.75;
-
     explicit Form3(Form1 &mainWindow);
     ~Form3() override;
 
     const Ui::Form3 &widgets() const { return *m_ui; }
-    AutoSizeLabel *Label1(std::int16_t index) const;
 
     // The text shown in the frame while the mouse is over stage i.
     static QString description(std::int16_t index);
 
 public Q_SLOTS:
     void Form_Load();
-    void Picture1_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
-    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void Picture1_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x,
+                            float y) override;
+    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x,
+                            float y) override;
 
 private:
     std::optional<std::int16_t> thumbnailAt(float x) const;
 
-    Form1 &m_mainWindow;
-    GameState &m_state;
     std::unique_ptr<Ui::Form3> m_ui;
-    std::array<AutoSizeLabel *, 4> m_label1 {};
 };

@@ -3,8 +3,8 @@
 #include "ending/Form4.h"
 
 #include "platform/FontSetup.h"
-#include "platform/RuntimeError.h"
 #include "platform/Twips.h"
+#include "platform/WidgetArray.h"
 #include "ui_Form4.h"
 
 #include <QStringList>
@@ -88,11 +88,7 @@ Form4::~Form4() = default;
 
 AutoSizeLabel *Form4::Label1(std::int16_t index) const
 {
-    switch (index) {
-    case 0: return m_ui->Label1_0;
-    case 1: return m_ui->Label1_1;
-    }
-    throw RuntimeError(RuntimeErrorCode::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    return WidgetArray::at(std::array<AutoSizeLabel *, 2> { m_ui->Label1_0, m_ui->Label1_1 }, index);
 }
 
 void Form4::Form_Load()

@@ -87,5 +87,5 @@ void FormWindow::centreOnScreen()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
