@@ -5,12 +5,10 @@
 #include "core/Form1.h"
 #include "core/GameState.h"
 #include "platform/AutoSizeLabel.h"
-#include "platform/FontSetup.h"
 #include "platform/LineControl.h"
 #include "platform/PictureBox.h"
 #include "platform/RasterCopy.h"
 #include "platform/Rounding.h"
-#include "platform/RuntimeError.h"
 #include "platform/Twips.h"
 #include "ui_Form3.h"
 
