@@ -3,6 +3,7 @@
 #include "platform/RasterCopy.h"
 
 #include <QtTest>
+#include <limits>
 
 using RasterCopy::BitBlt;
 using RasterCopy::StretchBlt;
@@ -200,6 +201,35 @@ private Q_SLOTS:
         StretchBlt(&untouched, 0, 0, 10, 10, const_cast<QImage *>(&source), 40, 0, 20, 20,
                    RasterOp::SrcCopy);
         QCOMPARE(untouched, filled(10, 10, qRgb(9, 9, 9)));
+    }
+
+    // Rectangles out at the ends of the 32-bit range clip to nothing: no pixel
+    // changes, nothing outside either picture is read, and no sum on the way
+    // overflows (the sanitizer build would report it).
+    void farOffRectanglesChangeNothing_data()
+    {
+        // x, y, width, height into the picture; x, y, width, height of the source.
+        QTest::addColumn<QList<int>>("rects");
+        constexpr int lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+        QTest::newRow("source at the top end") << QList<int> { 0, 0, 10, 10, hi, hi, 10, 10 };
+        QTest::newRow("source at the bottom end") << QList<int> { 0, 0, 10, 10, lo, lo, 10, 10 };
+        QTest::newRow("source past the end, huge") << QList<int> { 2, 2, hi, hi, hi, 0, hi, hi };
+        QTest::newRow("huge, ending left of the picture") << QList<int> { lo, lo, hi, hi, 0, 0, hi, hi };
+        QTest::newRow("destination at the top end") << QList<int> { hi, hi, hi, hi, 0, 0, 10, 10 };
+    }
+    void farOffRectanglesChangeNothing()
+    {
+        QFETCH(QList<int>, rects);
+        const auto r = rects;
+        QImage source = numbered(24, 16, 7);
+        const QImage before = numbered(36, 28, 3);
+        for (RasterOp op : { RasterOp::SrcCopy, RasterOp::SrcAnd, RasterOp::SrcPaint }) {
+            QImage destination = before;
+            BitBlt(&destination, r[0], r[1], r[2], r[3], &source, r[4], r[5], op);
+            QCOMPARE(destination, before);
+            StretchBlt(&destination, r[0], r[1], r[2], r[3], &source, r[4], r[5], r[6], r[7], op);
+            QCOMPARE(destination, before);
+        }
     }
 };
 

@@ -4,6 +4,8 @@
 
 #include "platform/Application.h"
 
+#include <QProcess>
+
 class TestRuntimeError : public QObject
 {
     Q_OBJECT
@@ -30,6 +32,23 @@ private Q_SLOTS:
         QCOMPARE(d.boxes.size(), 1);
         QVERIFY(d.boxes.first().contains(QStringLiteral("実行時エラー '6'")));
         QVERIFY(!d.form->timer().enabled() || d.state.charY > 2e9);
+    }
+
+    // The same on a real process: the box, then an ordinary exit with status 1,
+    // nothing torn down on the way out (the sanitizer build checks that too).
+    void aRealProcessEndsWithTheBoxAndStatusOne()
+    {
+        QProcess game;
+        game.start(QStringLiteral(ZUBRIK_COUNTER_DRIVER), { QStringLiteral("12a") });
+        QVERIFY(game.waitForStarted());
+        QVERIFY2(game.waitForFinished(60000), "the game did not end after the error");
+        const QString out = QString::fromUtf8(game.readAllStandardOutput());
+        const QString err = QString::fromUtf8(game.readAllStandardError());
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(game.exitCode() == Application::runtimeErrorExitCode, qPrintable(out + err));
+        QCOMPARE(out, QStringLiteral("box: Zubrik | 実行時エラー '13':\n\nType mismatch\npress returned\n"));
+        QVERIFY2(!err.contains(QStringLiteral("Sanitizer")) && !err.contains(QStringLiteral("runtime error")),
+                 qPrintable(err));
     }
 };
 

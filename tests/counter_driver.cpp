@@ -1,0 +1,35 @@
+// Zubrik: the game as main() starts it, with a counter caption given by a test; a test program only.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+//
+// Usage: zubrik_counter_driver CAPTION. Writes CAPTION into the counter, as
+// only a fault could, and presses ジャンプ once. Real message boxes (the error
+// box included) are answered with OK and reported on standard output. The
+// exit status is the game's own; nothing here ends the program.
+#include "ModalWatch.h"
+#include "core/Form1.h"
+#include "core/GameState.h"
+#include "platform/Application.h"
+#include "ui_Form1.h"
+
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    Application application(argc, argv);
+    if (argc != 2)
+        return 2;
+    GameState state;
+    Form1 mainWindow(state);
+    mainWindow.widgets().Lbl_count->setCaption(QString::fromLocal8Bit(argv[1]));
+    mainWindow.show();
+
+    ModalWatch watch;
+    QTimer::singleShot(0, &mainWindow, [&] {
+        QTest::mouseClick(mainWindow.widgets().Cmd_jump, Qt::LeftButton);
+        QTextStream out(stdout);
+        for (const QString &box : watch.boxes)
+            out << "box: " << box << Qt::endl;
+        out << "press returned" << Qt::endl;
+    });
+    return application.exec();
+}
