@@ -22,6 +22,11 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
 
+# Repaints every picture in assets/pictures/ (the tests check they match).
+pictures: build
+	cmake --build $(BUILD) --target paint_pictures
+	./$(BUILD)/tools/paint_pictures/paint_pictures assets/pictures
+
 bench: build
 	./bench/run.sh $(BUILD)
 
