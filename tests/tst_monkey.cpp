@@ -88,6 +88,8 @@ public:
             act();
             check();
         }
+        if (m_game && m_hidden)
+            ++stats.hiddenGames;
         m_game.reset();
         if (m_failure.isEmpty())
             return {};
@@ -454,6 +456,10 @@ int main(int argc, char *argv[])
         if (const QByteArray n = qgetenv("ZUBRIK_MONKEY_ACTIONS"); !n.isEmpty())
             test.actions = n.toLong();
     }
+    // The test library stops a test function after five minutes unless told
+    // otherwise; a long run is meant to take longer (allow 10 ms an action).
+    if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, qint64(test.actions) * 10)));
     return QTest::qExec(&test, args);
 }
 #include "tst_monkey.moc"
