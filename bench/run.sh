@@ -5,6 +5,8 @@ set -euo pipefail
 build=${1:-build}
 echo "== frame"
 "$build/bench/bench_frame"
+echo "== 999999 presses to the ending"
+QT_QPA_PLATFORM=offscreen "$build/bench/bench_ending_run"
 # Tick pacing and start-up are measured on a real X display.
 for bench in bench_ticks bench_startup; do
   echo "== ${bench#bench_}"
