@@ -4,9 +4,22 @@
 
 #include "platform/Twips.h"
 
+#include <cstdio>
+
 class TestJump : public QObject
 {
     Q_OBJECT
+
+private:
+    // A double as its exact hexadecimal text: compares every bit (QCOMPARE on
+    // doubles allows a relative error) and shows both values when it fails.
+    // The C library's %a, since QString::asprintf() prints it as %f.
+    static QString bits(double value)
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%a", value);
+        return QString::fromLatin1(text);
+    }
 
 private Q_SLOTS:
     void startUpState()
@@ -65,16 +78,28 @@ private Q_SLOTS:
         d.jump();
         QVERIFY(d.form->timer().enabled());
         QCOMPARE(d.counter(), QStringLiteral("1"));
+        // Exact to the last bit: the landing and shadow rules compare against
+        // exact values, so a last-bit change can move a flight across one.
+        // Worked out once from the jump's double operations, each rounded on
+        // its own; a compiler that fuses a multiply and a subtract gets others.
         struct Row { int t; double y; int shadow; int risen; };
-        const Row rows[] = { { 2, 111.3067, 92, 0 }, { 4, 96.5333, 92, 0 }, { 6, 78.2933, 92, 1 },
-                             { 8, 59.2000, 0, 1 },   { 10, 41.8667, 0, 1 }, { 12, 28.9067, 0, 1 },
-                             { 14, 22.9333, 0, 1 },  { 16, 26.5600, 0, 1 }, { 18, 42.4000, 0, 1 },
-                             { 20, 73.0667, 92, 1 }, { 22, 121.1733, 92, 1 } };
+        const Row rows[] = {
+            { 2, 0x1.bd3a06d3a06d3p+6 /* 111.3067 */, 92, 0 },
+            { 4, 0x1.8222222222222p+6 /* 96.5333 */, 92, 0 },
+            { 6, 0x1.392c5f92c5f93p+6 /* 78.2933 */, 92, 1 },
+            { 8, 0x1.d99999999999bp+5 /* 59.2000 */, 0, 1 },
+            { 10, 0x1.4eeeeeeeeeef1p+5 /* 41.8667 */, 0, 1 },
+            { 12, 0x1.ce81b4e81b4edp+4 /* 28.9067 */, 0, 1 },
+            { 14, 0x1.6eeeeeeeeeef5p+4 /* 22.9333 */, 0, 1 },
+            { 16, 0x1.a8f5c28f5c297p+4 /* 26.5600 */, 0, 1 },
+            { 18, 0x1.5333333333339p+5 /* 42.4000 */, 0, 1 },
+            { 20, 0x1.2444444444449p+6 /* 73.0667 */, 92, 1 },
+            { 22, 0x1.e4b17e4b17e51p+6 /* 121.1733 */, 92, 1 },
+        };
         for (const Row &row : rows) {
             d.tick();
             QCOMPARE(d.window().jumpTime, row.t);
-            QVERIFY2(qAbs(d.state.charY - row.y) < 0.00005,
-                     qPrintable(QString::number(d.state.charY, 'f', 6)));
+            QCOMPARE(bits(d.state.charY), bits(row.y));
             QCOMPARE(int(d.state.shadowFrameX), row.shadow);
             QCOMPARE(int(d.window().hasRisen), row.risen);
             QVERIFY(d.form->timer().enabled());
@@ -96,16 +121,22 @@ private Q_SLOTS:
         d.tick();
         d.tick();
         d.tick();
-        QVERIFY(qAbs(d.state.charY - 78.2933) < 0.00005);
+        QCOMPARE(bits(d.state.charY), bits(0x1.392c5f92c5f93p+6)); // 78.2933
         d.jump();
         QCOMPARE(d.window().restartTime, 6);
         QCOMPARE(d.window().jumpTime, 0);
         QCOMPARE(d.counter(), QStringLiteral("2"));
-        const double expected[] = { 69.6000, 54.8267, 36.5867, 17.4933, 0.1600, -12.8000,
-                                    -18.7733, -15.1467, 0.6933, 31.3600, 79.4667 };
+        const double expected[] = {
+            0x1.1666666666666p+6 /* 69.6000 */,    0x1.b69d0369d036ap+5 /* 54.8267 */,
+            0x1.24b17e4b17e4bp+5 /* 36.5867 */,    0x1.17e4b17e4b17ep+4 /* 17.4933 */,
+            0x1.47ae147ae14cdp-3 /* 0.1600 */,     -0x1.9999999999997p+3 /* -12.8000 */,
+            -0x1.2c5f92c5f92c3p+4 /* -18.7733 */,  -0x1.e4b17e4b17e42p+3 /* -15.1467 */,
+            0x1.62fc962fc9711p-1 /* 0.6933 */,     0x1.f5c28f5c28f67p+4 /* 31.3600 */,
+            0x1.3dddddddddde2p+6 /* 79.4667 */,
+        };
         for (double y : expected) {
             d.tick();
-            QVERIFY2(qAbs(d.state.charY - y) < 0.00005, qPrintable(QString::number(d.state.charY, 'f', 6)));
+            QCOMPARE(bits(d.state.charY), bits(y));
         }
         d.tick(); // 147.6267: lands on tick 15
         QVERIFY(!d.form->timer().enabled());
