@@ -125,17 +125,22 @@ Canvas paintHiddenSheet()
                 head.set(x, y, headColour(p));
         }
     head.outlineInside(kBlack);
+    // The character select squeezes the cell to 42 rows, dropping every third
+    // row or so; two rows of outline along the top and bottom edges keep at
+    // least one, so the outline stays closed there too.
+    head.shadeRim(0, -1, 2, kBlack);
+    head.shadeRim(0, 1, 2, kBlack);
 
     auto toPixel = [&](HeadPoint p) {
         const QPointF m = fromHead(p);
         return QPoint(int(std::floor((m.x() - bounds.left()) / bounds.width() * kCellWidth)),
                       int(std::floor((m.y() - bounds.top()) / bounds.height() * kCellHeight)));
     };
-    // Glints on the bar, one over each eye.
+    // Glints on the bar, one over each eye, three rows high so that the
+    // squeeze keeps at least one full row of each.
     for (const double side : {-0.3, 0.32}) {
         const QPoint g = toPixel({0.17, side});
-        head.fillRect(g.x(), g.y(), 2, 2, kWhite);
-        head.set(g.x() + 2, g.y() - 1, kWhite);
+        PixelFont::stamp(head, g.x() - 1, g.y() - 1, {".##", "###", "##."}, kWhite);
     }
     // The mark on the forehead.
     const QPoint mark = toPixel({0.68, 0.0});
