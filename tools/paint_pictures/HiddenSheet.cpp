@@ -91,7 +91,11 @@ QRgb headColour(HeadPoint p)
     const double lv = p.v / 0.27;
     if (lu * lu + lv * lv <= 1.0)
         return std::abs(p.u + 0.71) < 0.022 ? kBlack : kLips;
-    // The ears, with their inner fold in shade.
+    // The ears: the skull's line runs on across the root of each, and the
+    // inner fold is in shade.
+    const double skull = p.u * p.u + (p.v / w) * (p.v / w);
+    if (skull > 1.0 && skull < 1.11)
+        return kBlack;
     if (std::abs(p.v) > w * 1.02 && std::abs(p.u - 0.02) < 0.09)
         return kFleshShade;
     // The nose: a shaded side and a dark nostril at its tip.
