@@ -168,8 +168,7 @@ Canvas paintDesert()
     // Dunes from back to front. Each has a sharp crest with its lit face to
     // the left; the right-hand one is the tallest and crests at row 117.
     struct Dune { int crestX; int crestY; int leftSpread; int rightSpread; };
-    const Dune dunes[] = {{62, 126, 14, 9}, {214, 117, 11, 7}, {120, 150, 20, 30}};
-    for (const Dune &dune : dunes) {
+    const auto drawDune = [&stage](const Dune &dune) {
         Canvas sand(kStageWidth, kStageHeight);
         for (int x = 0; x < kStageWidth; ++x) {
             const int dx = x - dune.crestX;
@@ -182,9 +181,9 @@ Canvas paintDesert()
         sand.shadeRim(0, -1, 1, kSandShade);
         sand.setClipToShape(false);
         stage.draw(sand, 0, 0);
-    }
-    speckle(stage, kSand, kSandDark, 6, 11);
-    speckle(stage, kSandPale, kSandShade, 5, 12);
+    };
+    for (const Dune &dune : {Dune{62, 126, 14, 9}, Dune{214, 117, 11, 7}, Dune{120, 150, 20, 30}})
+        drawDune(dune);
 
     // A palm at the right edge: a leaning striped trunk, coconuts and long
     // drooping fronds, cut off by the edge of the picture.
@@ -203,6 +202,11 @@ Canvas paintDesert()
     trunk.setClipToShape(false);
     trunk.outlineInside(kStripeDark);
     stage.draw(trunk, 0, 0);
+    // A low drift in front buries the foot of the trunk and carries the sand
+    // on to the right edge under it.
+    drawDune({288, 164, 16, 13});
+    speckle(stage, kSand, kSandDark, 6, 11);
+    speckle(stage, kSandPale, kSandShade, 5, 12);
 
     const QPointF crown(276.0, 60.0);
     drawFrond(stage, crown, M_PI * 0.90, 62, 6, 30);

@@ -91,7 +91,11 @@ QRgb headColour(HeadPoint p)
     const double lv = p.v / 0.27;
     if (lu * lu + lv * lv <= 1.0)
         return std::abs(p.u + 0.71) < 0.022 ? kBlack : kLips;
-    // The ears, with their inner fold in shade.
+    // The ears: the skull's line runs on across the root of each, and the
+    // inner fold is in shade.
+    const double skull = p.u * p.u + (p.v / w) * (p.v / w);
+    if (skull > 1.0 && skull < 1.11)
+        return kBlack;
     if (std::abs(p.v) > w * 1.02 && std::abs(p.u - 0.02) < 0.09)
         return kFleshShade;
     // The nose: a shaded side and a dark nostril at its tip.
@@ -125,17 +129,22 @@ Canvas paintHiddenSheet()
                 head.set(x, y, headColour(p));
         }
     head.outlineInside(kBlack);
+    // The character select squeezes the cell to 42 rows, dropping every third
+    // row or so; two rows of outline along the top and bottom edges keep at
+    // least one, so the outline stays closed there too.
+    head.shadeRim(0, -1, 2, kBlack);
+    head.shadeRim(0, 1, 2, kBlack);
 
     auto toPixel = [&](HeadPoint p) {
         const QPointF m = fromHead(p);
         return QPoint(int(std::floor((m.x() - bounds.left()) / bounds.width() * kCellWidth)),
                       int(std::floor((m.y() - bounds.top()) / bounds.height() * kCellHeight)));
     };
-    // Glints on the bar, one over each eye.
+    // Glints on the bar, one over each eye, three rows high so that the
+    // squeeze keeps at least one full row of each.
     for (const double side : {-0.3, 0.32}) {
         const QPoint g = toPixel({0.17, side});
-        head.fillRect(g.x(), g.y(), 2, 2, kWhite);
-        head.set(g.x() + 2, g.y() - 1, kWhite);
+        PixelFont::stamp(head, g.x() - 1, g.y() - 1, {".##", "###", "##."}, kWhite);
     }
     // The mark on the forehead.
     const QPoint mark = toPixel({0.68, 0.0});

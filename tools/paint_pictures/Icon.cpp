@@ -3,59 +3,72 @@
 #include "tools/paint_pictures/Colours.h"
 #include "tools/paint_pictures/Pictures.h"
 
+#include <QPoint>
+
+#include <vector>
+
 using namespace colours;
 
 namespace pictures {
 
 namespace {
 
+constexpr int kLarge = 48;
 constexpr QRgb kBevelLight = rgb(192, 192, 192);
 constexpr QRgb kBevelDark = rgb(128, 128, 128);
-constexpr QRgb kKanjiShade = rgb(128, 0, 0);
 
-struct Stroke
+// The strokes of the kanji as polylines on the 48-pixel icon, each drawn with
+// a 3-pixel square pen. The dialogs show this icon in a 32-pixel box, which
+// keeps two of every three rows and columns: a 3 x 3 square always keeps
+// exactly 2 x 2, so every stroke comes out 2 pixels wide there as well.
+const std::vector<std::vector<QPoint>> &strokes()
 {
-    int x0, y0, x1, y1; // on a 32-pixel grid
-};
+    static const std::vector<std::vector<QPoint>> all = {
+        {{9, 12}, {9, 45}},                      // left side of the frame
+        {{9, 12}, {39, 12}, {39, 42}, {36, 45}}, // top and right side, ending in a hook
+        {{24, 4}, {23, 12}, {14, 23}},           // upper person: through the top, falling left
+        {{21, 16}, {32, 24}},                    //   and right from its shoulder
+        {{26, 21}, {13, 41}},                    // lower person: from under it, falling left
+        {{19, 32}, {34, 42}},                    //   and right from half-way down
+    };
+    return all;
+}
 
-// The six strokes of the kanji, laid out on the 32-pixel icon; the large
-// icon scales them by one and a half.
-constexpr Stroke kStrokes[] = {
-    {5, 5, 5, 28},    // left side of the frame
-    {5, 5, 26, 5},    // top of the frame
-    {26, 5, 26, 27},  // right side, ending in a hook
-    {26, 27, 23, 28}, // the hook
-    {15, 6, 9, 15},   // upper person: falling left
-    {14, 10, 21, 15}, // upper person: falling right
-    {15, 14, 8, 25},  // lower person: falling left
-    {14, 19, 22, 25}, // lower person: falling right
-};
-
-void drawKanji(Canvas &icon, int offset, int thickness, QRgb colour)
+Canvas paintLarge()
 {
-    const int size = icon.width();
-    auto scaled = [size](int v) { return (v * size + 16) / 32; };
-    for (const Stroke &s : kStrokes)
-        icon.thickLine(scaled(s.x0) + offset, scaled(s.y0) + offset, scaled(s.x1) + offset,
-                       scaled(s.y1) + offset, thickness, colour);
+    Canvas icon(kLarge, kLarge, kBlack);
+    for (const std::vector<QPoint> &stroke : strokes())
+        for (std::size_t k = 0; k + 1 < stroke.size(); ++k)
+            icon.thickLine(stroke[k].x(), stroke[k].y(), stroke[k + 1].x(), stroke[k + 1].y(), 3,
+                           kCaptionRed);
+    for (int k = 0; k < 2; ++k) {
+        const QRgb tone = k == 0 ? kBevelLight : kBevelDark;
+        icon.hline(k, kLarge - 1, k, tone);
+        icon.vline(k, k, kLarge - 1, tone);
+    }
+    return icon;
+}
+
+// The large icon reduced as the dialogs' image boxes reduce it: target pixel
+// i samples the source at the centre of its span.
+Canvas shrunk(const Canvas &large, int size)
+{
+    Canvas small(size, size);
+    const auto sample = [&](int i) { return (2 * i + 1) * large.width() / (2 * size); };
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            small.set(x, y, large.at(sample(x), sample(y)));
+    return small;
 }
 
 } // namespace
 
+// The small icon is the large one as the dialogs show it, so the title bar
+// and the dialogs' pictures never differ by a pixel.
 Canvas paintIcon(int size)
 {
-    Canvas icon(size, size, kBlack);
-    const int thickness = size >= 48 ? 3 : 2;
-    // A dark drop shadow first, so the red strokes stand off the black.
-    drawKanji(icon, 1, thickness, kKanjiShade);
-    drawKanji(icon, 0, thickness, kCaptionRed);
-    const int bevel = size >= 48 ? 2 : 1;
-    for (int k = 0; k < bevel; ++k) {
-        const QRgb tone = k == 0 ? kBevelLight : kBevelDark;
-        icon.hline(k, size - 1, k, tone);
-        icon.vline(k, k, size - 1, tone);
-    }
-    return icon;
+    const Canvas large = paintLarge();
+    return size == kLarge ? large : shrunk(large, size);
 }
 
 } // namespace pictures
