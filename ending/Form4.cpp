@@ -105,8 +105,16 @@ void Form4::showStaffRoll(const StaffRoll &roll)
 
 void Form4::Command1_Click()
 {
-    // The main window first, so that this window is the last to close and the
-    // application quits; this window's modal show returns once the handler is done.
-    m_mainWindow.close();
     close();
+}
+
+// The window has no close box, but a desktop can still ask it to close (a
+// close key, its window list, a logout) and may not take no for an answer: a
+// request ends the game as 終わります does.
+void Form4::closeEvent(QCloseEvent *event)
+{
+    // The main window first, so that this window is the last to close and the
+    // application quits; this window's modal show returns once it has closed.
+    m_mainWindow.close();
+    FormWindow::closeEvent(event);
 }
