@@ -3,6 +3,7 @@
 #include "ending/Form4.h"
 
 #include "platform/FontSetup.h"
+#include "platform/Handler.h"
 #include "platform/Twips.h"
 #include "platform/WidgetArray.h"
 #include "ui_Form4.h"
@@ -77,7 +78,7 @@ Form4::Form4(FormWindow &mainWindow)
     m_ui->Label2->setCaption(texts().title);
     m_ui->Label3->setCaption(texts().version);
     m_ui->Command1->setText(texts().quit);
-    connect(m_ui->Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    Handler::connect(m_ui->Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 
     Form_Load();
     fixSize();
