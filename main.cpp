@@ -12,6 +12,5 @@ int main(int argc, char *argv[])
     // Owned here, not deleted on close: a handler of this window may still be
     // on the stack inside a nested loop when the window closes.
     Form1 mainWindow(state);
-    mainWindow.show();
-    return application.exec();
+    return Application::run(mainWindow);
 }

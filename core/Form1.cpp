@@ -9,6 +9,7 @@
 #include "dialogs/Form3.h"
 #include "ending/Form4.h"
 #include "platform/FontSetup.h"
+#include "platform/Handler.h"
 #include "platform/KeyPreview.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
@@ -40,18 +41,21 @@ Form1::Form1(GameState &state) : m_state(state), m_ui(std::make_unique<Ui::Form1
     m_bg = { m_ui->Bg_0, m_ui->Bg_1, m_ui->Bg_2, m_ui->Bg_3 };
 
     m_timer.setInterval(liveInterval);
-    connect(&m_timer, &Timer::timer, this, &Form1::Timer_Timer);
-    connect(m_ui->Cmd_jump, &QPushButton::clicked, this, &Form1::Cmd_jump_Click);
-    connect(m_ui->Cmd_pause, &QPushButton::clicked, this, &Form1::Cmd_pause_Click);
-    connect(m_ui->Cmd_replay, &QPushButton::clicked, this, &Form1::Cmd_replay_Click);
-    connect(m_ui->Cmd_nikusel, &QPushButton::clicked, this, &Form1::Cmd_nikusel_Click);
-    connect(m_ui->Cmd_stgsel, &QPushButton::clicked, this, &Form1::Cmd_stgsel_Click);
+    Handler::connect(&m_timer, &Timer::timer, this, &Form1::Timer_Timer);
+    Handler::connect(m_ui->Cmd_jump, &QPushButton::clicked, this, &Form1::Cmd_jump_Click);
+    Handler::connect(m_ui->Cmd_pause, &QPushButton::clicked, this, &Form1::Cmd_pause_Click);
+    Handler::connect(m_ui->Cmd_replay, &QPushButton::clicked, this, &Form1::Cmd_replay_Click);
+    Handler::connect(m_ui->Cmd_nikusel, &QPushButton::clicked, this, &Form1::Cmd_nikusel_Click);
+    Handler::connect(m_ui->Cmd_stgsel, &QPushButton::clicked, this, &Form1::Cmd_stgsel_Click);
 
     m_keyPreview = new KeyPreview(this);
-    connect(m_keyPreview, &KeyPreview::keyDown, this, &Form1::Form_KeyDown);
-    connect(m_keyPreview, &KeyPreview::keyUp, this, &Form1::Form_KeyUp);
+    Handler::connect(m_keyPreview, &KeyPreview::keyDown, this, &Form1::Form_KeyDown);
+    Handler::connect(m_keyPreview, &KeyPreview::keyUp, this, &Form1::Form_KeyUp);
 
-    Form_Load();
+    // The start-up form loads before any event loop runs, inside no other
+    // handler: its Load is a handler of its own. (The other forms load inside
+    // the handler that shows them.)
+    Handler::run([this] { Form_Load(); });
     fixSize();
     m_ui->Cmd_jump->setFocus();
 }

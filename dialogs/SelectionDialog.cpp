@@ -5,6 +5,7 @@
 #include "core/Form1.h"
 #include "platform/AutoSizeLabel.h"
 #include "platform/FontSetup.h"
+#include "platform/Handler.h"
 #include "platform/LineControl.h"
 #include "platform/PictureBox.h"
 #include "platform/Rounding.h"
@@ -35,8 +36,8 @@ void SelectionDialog::setUpDesign(AutoSizeLabel *title, const std::array<AutoSiz
     FontSetup::applyPixelSizes(this);
     m_label1 = names;
 
-    connect(strip, &PictureBox::mouseMove, this, &SelectionDialog::Picture1_MouseMove);
-    connect(strip, &PictureBox::mouseDown, this, &SelectionDialog::Picture1_MouseDown);
+    Handler::connect(strip, &PictureBox::mouseMove, this, &SelectionDialog::Picture1_MouseMove);
+    Handler::connect(strip, &PictureBox::mouseDown, this, &SelectionDialog::Picture1_MouseDown);
     // Escape is the close box's twin: the dialog goes, the game stays as it was.
     auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(cancel, &QShortcut::activated, this, &QWidget::close);

@@ -3,6 +3,7 @@
 #include "ending/Form4.h"
 
 #include "platform/FontSetup.h"
+#include "platform/Handler.h"
 #include "platform/Twips.h"
 #include "platform/WidgetArray.h"
 #include "ui_Form4.h"
@@ -77,7 +78,7 @@ Form4::Form4(FormWindow &mainWindow)
     m_ui->Label2->setCaption(texts().title);
     m_ui->Label3->setCaption(texts().version);
     m_ui->Command1->setText(texts().quit);
-    connect(m_ui->Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    Handler::connect(m_ui->Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 
     Form_Load();
     fixSize();
@@ -105,8 +106,16 @@ void Form4::showStaffRoll(const StaffRoll &roll)
 
 void Form4::Command1_Click()
 {
-    // The main window first, so that this window is the last to close and the
-    // application quits; this window's modal show returns once the handler is done.
-    m_mainWindow.close();
     close();
+}
+
+// The window has no close box, but a desktop can still ask it to close (a
+// close key, its window list, a logout) and may not take no for an answer: a
+// request ends the game as 終わります does.
+void Form4::closeEvent(QCloseEvent *event)
+{
+    // The main window first, so that this window is the last to close and the
+    // application quits; this window's modal show returns once it has closed.
+    m_mainWindow.close();
+    FormWindow::closeEvent(event);
 }

@@ -48,6 +48,9 @@ public Q_SLOTS:
     void Form_Load();
     void Command1_Click();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     FormWindow &m_mainWindow;
     std::unique_ptr<Ui::Form4> m_ui;

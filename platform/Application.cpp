@@ -1,4 +1,4 @@
-// Zubrik: the application object: identity, screen scaling, fonts, icon, and the last line against run-time errors.
+// Zubrik: the application object: identity, screen scaling, fonts, icon, and the end on a run-time error.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/Application.h"
 
@@ -7,6 +7,14 @@
 #include "platform/RuntimeError.h"
 
 #include <QIcon>
+#include <QWidget>
+#include <utility>
+
+namespace {
+
+bool endingAfterError = false;
+
+} // namespace
 
 void Application::setUpScreenScaling()
 {
@@ -30,16 +38,33 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     FontSetup::install();
 }
 
-bool Application::notify(QObject *receiver, QEvent *event)
+int Application::run(QWidget &startForm)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const RuntimeError &error) {
-        MessageBox::show(errorPrompt(int(error.code()), error.description()),
-                         QStringLiteral(ZUBRIK_PRODUCT_NAME));
-        exit(runtimeErrorExitCode);
-        return true;
+    int status = runtimeErrorExitCode;
+    if (!endingAfterError) {
+        startForm.show();
+        status = exec();
     }
+    // The error's status stands, whatever closed the windows after it; a
+    // later run in the same process starts afresh.
+    if (std::exchange(endingAfterError, false))
+        status = runtimeErrorExitCode;
+    return status;
+}
+
+void Application::endWithError(const RuntimeError &error)
+{
+    // Before the box: it runs an event loop, the game's timer goes on firing
+    // behind it, and no handler of the game may run again.
+    endingAfterError = true;
+    MessageBox::show(errorPrompt(int(error.code()), error.description()),
+                     QStringLiteral(ZUBRIK_PRODUCT_NAME));
+    exit(runtimeErrorExitCode);
+}
+
+bool Application::endingWithError()
+{
+    return endingAfterError;
 }
 
 QString Application::errorPrompt(int number, const QString &description)

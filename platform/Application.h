@@ -1,11 +1,11 @@
-// Zubrik: the application object: identity, screen scaling, fonts, icon, and the last line against run-time errors.
+// Zubrik: the application object: identity, screen scaling, fonts, icon, and the end on a run-time error.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
 #include <QApplication>
 
-// A run-time error that no handler traps ends up here: it is shown in an error
-// box and the program ends with a non-zero exit status.
+class RuntimeError;
+
 class Application : public QApplication
 {
     Q_OBJECT
@@ -21,7 +21,20 @@ public:
 
     Application(int &argc, char **argv);
 
-    bool notify(QObject *receiver, QEvent *event) override;
+    // Shows the start-up form and runs the event loop until the program ends;
+    // returns the exit status. If a run-time error in the form's Load has
+    // ended the program already, nothing is shown.
+    static int run(QWidget &startForm);
+
+    // Ends the program on a run-time error that no handler trapped (Handler
+    // stops it where Qt called the handler): shows the error box, then every
+    // event loop returns, modal ones included, and run() returns
+    // runtimeErrorExitCode. The program leaves by ordinary returns, so every
+    // destructor on the way runs.
+    static void endWithError(const RuntimeError &error);
+
+    // From endWithError() until run() returns.
+    static bool endingWithError();
 
     // The error box's prompt for an error number and its description.
     static QString errorPrompt(int number, const QString &description);

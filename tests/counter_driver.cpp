@@ -21,7 +21,6 @@ int main(int argc, char *argv[])
     GameState state;
     Form1 mainWindow(state);
     mainWindow.widgets().Lbl_count->setCaption(QString::fromLocal8Bit(argv[1]));
-    mainWindow.show();
 
     ModalWatch watch;
     QTimer::singleShot(0, &mainWindow, [&] {
@@ -31,5 +30,5 @@ int main(int argc, char *argv[])
             out << "box: " << box << Qt::endl;
         out << "press returned" << Qt::endl;
     });
-    return application.exec();
+    return Application::run(mainWindow);
 }

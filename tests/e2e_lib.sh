@@ -68,3 +68,21 @@ differing_pixels() {
 click_at() { # click_at WINDOW X Y
   xdotool mousemove --window "$1" "$2" "$3" click 1
 }
+
+# Waits up to ten seconds for the game to end; fails unless it ended with
+# status 0 and said nothing of a sanitizer.
+expect_clean_exit() { # expect_clean_exit SCENARIO
+  local status=0
+  for _ in $(seq 100); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$GAME_PID" 2>/dev/null; then
+    kill "$GAME_PID"; fail "$1: the game did not end"
+  fi
+  wait "$GAME_PID" || status=$?
+  GAME_PID=
+  [[ "$status" == 0 ]] || { cat "$WORK/game.log" >&2; fail "$1: the game ended with status $status"; }
+  if grep -q 'Sanitizer' "$WORK/game.log"; then cat "$WORK/game.log" >&2; fail "$1: sanitizer report"; fi
+  echo "ok: $1"
+}

@@ -20,7 +20,6 @@ int main(int argc, char *argv[])
     GameState state;
     Form1 mainWindow(state);
     mainWindow.widgets().Lbl_count->setCaption(QStringLiteral("999998"));
-    mainWindow.show();
 
     std::unique_ptr<ModalWatch> watch;
     if (QApplication::arguments().contains(QStringLiteral("--auto"))) {
@@ -34,5 +33,5 @@ int main(int argc, char *argv[])
             QTextStream(stdout) << "press returned" << Qt::endl;
         });
     }
-    return application.exec();
+    return Application::run(mainWindow);
 }
