@@ -33,6 +33,61 @@ open_dialog() { # open_dialog TITLE BUTTON_X BUTTON_Y WIDTH HEIGHT SHOT
   shot "$6" "$x" "$y" "$w" "$h"
 }
 
+PICTURES="$(dirname "$0")/../assets/pictures"
+GREY='rgb(224,224,224)'
+
+# The character strip as it must look: grey, each cell's sprite laid through its
+# mask at its place; the hidden character's whole picture reduced to a cell.
+expected_characters() { # expected_characters CELLS FILE
+  local args=(-size "$(( $1 == 4 ? 450 : 338 ))x57" "xc:$GREY") x=(8 120 232 345) i
+  for (( i = 0; i < $1; i++ )); do
+    local sheet=$PICTURES/niku.png cell="92x42+$((92 * i))" rows=42 size=()
+    (( i == 3 )) && sheet=$PICTURES/nikuk.png cell="82x67+0" rows=67 size=(-sample '92x42!')
+    args+=(\( "$sheet" -crop "$cell+$rows" +repage "${size[@]}" \) -geometry "+${x[i]}+6" -compose Multiply -composite
+           \( "$sheet" -crop "$cell+0" +repage "${size[@]}" \) -geometry "+${x[i]}+6" -compose Plus -composite)
+  done
+  $CONVERT "${args[@]}" "$2"
+}
+
+# The stage strip: every stage picture reduced to 133 x 81, one every 134 pixels.
+expected_stages() { # expected_stages CELLS FILE
+  local args=(-size "$(( $1 * 134 ))x81" "xc:$GREY") i
+  for (( i = 0; i < $1; i++ )); do
+    args+=(\( "$PICTURES/bg$i.png" -sample '133x81!' \) -geometry "+$((134 * i))+0" -compose Over -composite)
+  done
+  $CONVERT "${args[@]}" "$2"
+}
+
+# Left edge and width of the ink in a rectangle of a picture; "0 0" when blank.
+ink_extent() { # ink_extent FILE W H X Y
+  local box
+  box=$($CONVERT "$1" -crop "${2}x${3}+${4}+${5}" +repage -threshold 60% -negate -format '%@' info:)
+  [[ "$box" =~ ^([0-9]+)x[0-9]+\+([0-9]+)\+ && "${BASH_REMATCH[1]}" != 0 ]] || { echo "0 0"; return; }
+  echo "${BASH_REMATCH[2]} ${BASH_REMATCH[1]}"
+}
+
+# What a dialog shows: its strip pixel for pixel at its place, and under each
+# cell's pitch a name centred on it; right of the last pitch, no name.
+check_strip() { # check_strip SHOT EXPECTED STRIP_X STRIP_Y PITCH NAMES_Y CELL_X...
+  local shot=$1 expected=$2 sx=$3 sy=$4 pitch=$5 ny=$6 w h cx
+  shift 6
+  read -r w h < <(identify -format '%w %h' "$expected")
+  local wrong
+  wrong=$(compare -metric AE <($CONVERT "$shot" -crop "${w}x${h}+${sx}+${sy}" +repage png:-) "$expected" null: 2>&1 || true)
+  [[ "$wrong" == 0 ]] || fail "$shot: $wrong pixels of the strip differ from the pictures"
+  for cx in "$@"; do
+    local left width
+    read -r left width < <(ink_extent "$shot" "$pitch" 12 $((sx + cx)) "$ny")
+    (( width > 0 )) || fail "$shot: no name under the cell at $cx"
+    local off=$(( 2 * left + width - pitch ))
+    (( off >= -4 && off <= 4 )) || fail "$shot: the name under the cell at $cx is off centre ($off half-pixels)"
+  done
+  local beyond=$((sx + w)) shot_w
+  shot_w=$(identify -format '%w' "$shot")
+  read -r _ width < <(ink_extent "$shot" $((shot_w - beyond)) 12 "$beyond" "$ny")
+  (( width == 0 )) || fail "$shot: a name right of the strip"
+}
+
 # Picks in the open dialog at a point of its client area; the main picture must change.
 pick() { # pick TITLE X Y
   click_at "$DIALOG" "$2" "$3"
