@@ -2,7 +2,11 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/AutoSizeLabel.h"
 
+#include "platform/FontSetup.h"
 #include "platform/Twips.h"
+
+#include <QPainter>
+#include <QStyle>
 
 AutoSizeLabel::AutoSizeLabel(QWidget *parent) : QLabel(parent)
 {
@@ -32,6 +36,37 @@ void AutoSizeLabel::fitToCaption()
     resize(sizeHint());
     Twips::setWidth(this, float(width() * Twips::perPixel));
     Twips::setHeight(this, float(height() * Twips::perPixel));
+}
+
+QSize AutoSizeLabel::sizeHint() const
+{
+    QSize size = QLabel::sizeHint();
+    const qsizetype lines = text().count(QLatin1Char('\n')) + 1;
+    if (lines > 1) {
+        const int frame = height() - contentsRect().height();
+        size.setHeight(frame + int(lines - 1) * FontSetup::linePitch(font()) + fontMetrics().height());
+    }
+    return size;
+}
+
+void AutoSizeLabel::paintEvent(QPaintEvent *event)
+{
+    const QStringList lines = text().split(QLatin1Char('\n'));
+    if (lines.size() == 1) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    const int pitch = FontSetup::linePitch(font());
+    const int lineHeight = fontMetrics().height();
+    const QRect area = contentsRect();
+    const QRect block = QStyle::alignedRect(layoutDirection(), alignment() & Qt::AlignVertical_Mask,
+                                            QSize(area.width(), int(lines.size() - 1) * pitch + lineHeight), area);
+    const int across = int(alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        style()->drawItemText(&painter, QRect(block.left(), block.top() + int(i) * pitch, block.width(), lineHeight),
+                              across, palette(), isEnabled(), lines[i], foregroundRole());
 }
 
 QColor AutoSizeLabel::backColor() const

@@ -31,6 +31,12 @@ public:
     QColor foreColor() const;
     void setForeColor(const QColor &color);
 
+    // A caption of several lines is set at FontSetup::linePitch().
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void fitToCaption();
 

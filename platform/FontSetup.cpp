@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace FontSetup {
@@ -63,6 +66,11 @@ void applyPixelSizes(QWidget *root)
             widget->setFont(font);
         }
     }
+}
+
+int linePitch(const QFont &font)
+{
+    return std::min(QFontMetrics(font).height(), QFontInfo(font).pixelSize() + 1);
 }
 
 } // namespace FontSetup

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFont;
 class QWidget;
 
 namespace FontSetup {
@@ -49,5 +50,13 @@ int pixelSizeForPoints(double points);
 // Re-sizes every font set on the widget or its children from points to the
 // pixel size above.
 void applyPixelSizes(QWidget *root);
+
+// How far apart the lines of a text of several lines are set: the font's line
+// height, but at most one pixel more than its size. The windows were laid out
+// for lines that tight (the design's font, and IPA P Gothic with its 13-pixel
+// lines at 12 pixels, are within it). Noto Sans CJK JP's 18-pixel lines would
+// push the staff roll's last line below the ending window and the third line
+// of a description out of its frame; its glyphs still fit the tighter pitch.
+int linePitch(const QFont &font);
 
 } // namespace FontSetup
