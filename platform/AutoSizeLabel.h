@@ -31,7 +31,7 @@ public:
     QColor foreColor() const;
     void setForeColor(const QColor &color);
 
-    // A caption of several lines is set at FontSetup::linePitch().
+    // Lines are set FontSetup::linePitch() apart, raised by FontSetup::roomAboveGlyphs().
     QSize sizeHint() const override;
 
 protected:
@@ -39,6 +39,10 @@ protected:
 
 private:
     void fitToCaption();
+    // Whether the lines need placing as above; else the label draws as any label.
+    bool setsOwnLines() const;
+    // The height the caption's lines take.
+    int textHeight() const;
 
     QString m_caption;
     bool m_autoSize = false;

@@ -10,6 +10,7 @@
 #include "platform/AutoSizeLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/FontSetup.h"
+#include "platform/LineControl.h"
 #include "ui_Form1.h"
 
 #include <QAbstractButton>
@@ -176,6 +177,16 @@ private Q_SLOTS:
                 if (QTest::currentTestFailed())
                     return;
             }
+        }
+
+        // No text reaches across a rule: the rows just under it stay blank.
+        const QImage picture = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const LineControl *rule : shown.findChildren<LineControl *>()) {
+            const QRect under(rule->x(), rule->geometry().bottom() + 1, rule->width(), 3);
+            for (int y = under.top(); y <= under.bottom(); ++y)
+                for (int x = under.left(); x <= under.right(); ++x)
+                    QVERIFY2(picture.pixel(x, y) == qRgb(255, 255, 255),
+                             qPrintable(QStringLiteral("ink at %1, %2 under the rule").arg(x).arg(y)));
         }
 
         // The expected captions, the pause button's both.
