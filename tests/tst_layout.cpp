@@ -171,17 +171,7 @@ private Q_SLOTS:
         row("name 2", "Label1_2", Look::Text, QStringLiteral("とり肉"));
         row("name 3", "Label1_3", Look::Text, QStringLiteral("キン肉"));
     }
-    void characterSelect()
-    {
-        MainWindowDriver d;
-        Form2 dialog(*d.form);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QFETCH(QString, widget);
-        QFETCH(Look, what);
-        QFETCH(QVariant, expected);
-        QCOMPARE(look(&dialog, widget, what), expected);
-    }
+    void characterSelect() { checkDialog<Form2>(); }
 
     void stageSelect_data()
     {
@@ -193,10 +183,14 @@ private Q_SLOTS:
         row("name 2", "Label1_2", Look::Text, QStringLiteral("宇宙空間"));
         row("name 3", "Label1_3", Look::Text, QStringLiteral("リング"));
     }
-    void stageSelect()
+    void stageSelect() { checkDialog<Form3>(); }
+
+private:
+    template<class Dialog>
+    static void checkDialog()
     {
         MainWindowDriver d;
-        Form3 dialog(*d.form);
+        Dialog dialog(*d.form);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QFETCH(QString, widget);
