@@ -1,4 +1,4 @@
-// Zubrik: tests of the Japanese font: its choice, its glyphs for every text shown, captions that fit.
+// Zubrik: tests of the Japanese font: its choice, its glyphs for every text shown, texts that fit their windows.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "core/Form1.h"
 #include "core/GameState.h"
