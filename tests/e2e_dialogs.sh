@@ -70,7 +70,7 @@ ink_extent() { # ink_extent FILE W H X Y
 # centred under each cell (in a span of SPAN pixels from the cell's left);
 # right of the strip, no name.
 check_strip() { # check_strip SHOT EXPECTED STRIP_X STRIP_Y SPAN NAMES_Y CELL_X...
-  local shot=$1 expected=$2 sx=$3 sy=$4 pitch=$5 ny=$6 w h cx
+  local shot=$1 expected=$2 sx=$3 sy=$4 span=$5 ny=$6 w h cx
   shift 6
   read -r w h < <(identify -format '%w %h\n' "$expected")
   local wrong
@@ -79,9 +79,9 @@ check_strip() { # check_strip SHOT EXPECTED STRIP_X STRIP_Y SPAN NAMES_Y CELL_X.
   [[ "$wrong" == 0 ]] || fail "$shot: $wrong pixels of the strip differ from the pictures"
   for cx in "$@"; do
     local left width
-    read -r left width < <(ink_extent "$shot" "$pitch" 16 $((sx + cx)) "$ny")
+    read -r left width < <(ink_extent "$shot" "$span" 16 $((sx + cx)) "$ny")
     (( width > 0 )) || fail "$shot: no name under the cell at $cx"
-    local off=$(( 2 * left + width - pitch ))
+    local off=$(( 2 * left + width - span ))
     (( off >= -4 && off <= 4 )) || fail "$shot: the name under the cell at $cx is off centre ($off half-pixels)"
   done
   local beyond=$((sx + w)) shot_w
