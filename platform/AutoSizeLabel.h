@@ -31,8 +31,18 @@ public:
     QColor foreColor() const;
     void setForeColor(const QColor &color);
 
+    // Lines are set FontSetup::linePitch() apart, raised by FontSetup::roomAboveGlyphs().
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void fitToCaption();
+    // Whether the lines need placing as above; else the label draws as any label.
+    bool setsOwnLines() const;
+    // The height the caption's lines take.
+    int textHeight() const;
 
     QString m_caption;
     bool m_autoSize = false;

@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace FontSetup {
@@ -63,6 +66,19 @@ void applyPixelSizes(QWidget *root)
             widget->setFont(font);
         }
     }
+}
+
+int linePitch(const QFont &font)
+{
+    return std::min(QFontMetrics(font).height(), QFontInfo(font).pixelSize() + 1);
+}
+
+int roomAboveGlyphs(const QFont &font)
+{
+    constexpr double ideographicTop = 0.88;
+    const int ascent = QFontMetrics(font).ascent();
+    const int glyphTop = int(std::ceil(ideographicTop * QFontInfo(font).pixelSize()));
+    return std::max(0, ascent - glyphTop);
 }
 
 } // namespace FontSetup

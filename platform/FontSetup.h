@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFont;
 class QWidget;
 
 namespace FontSetup {
@@ -49,5 +50,20 @@ int pixelSizeForPoints(double points);
 // Re-sizes every font set on the widget or its children from points to the
 // pixel size above.
 void applyPixelSizes(QWidget *root);
+
+// How far apart the lines of a text of several lines are set: the font's line
+// height, but at most one pixel more than its size. The windows were laid out
+// for lines that tight (the design's font, and IPA P Gothic with its 13-pixel
+// lines at 12 pixels, are within it). Noto Sans CJK JP's 17- to 18-pixel lines
+// would push the staff roll's last line below the ending window and the third
+// line of a description out of its frame; its glyphs still fit the tighter pitch.
+int linePitch(const QFont &font);
+
+// The empty room a font keeps above its glyphs, in pixels: how far its ascent
+// rises above the top of the box in which Japanese fonts draw their ideographs
+// (0.88 of the size above the baseline). None for IPA P Gothic; 3 pixels at
+// 12 and 5 at 21 for Noto Sans CJK JP, which would otherwise set every caption
+// that much lower than designed: the dialogs' titles onto their rules.
+int roomAboveGlyphs(const QFont &font);
 
 } // namespace FontSetup

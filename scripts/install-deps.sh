@@ -12,6 +12,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
+  fonts-noto-cjk  # the fallback font, for the font tests under Noto Sans CJK JP alone
 )
 
 missing=()

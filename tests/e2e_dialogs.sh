@@ -33,6 +33,63 @@ open_dialog() { # open_dialog TITLE BUTTON_X BUTTON_Y WIDTH HEIGHT SHOT
   shot "$6" "$x" "$y" "$w" "$h"
 }
 
+PICTURES="$(dirname "$0")/../assets/pictures"
+GREY='rgb(224,224,224)'
+
+# The character strip as it must look: grey, each cell's sprite laid through its
+# mask at its place; the hidden character's whole picture reduced to a cell.
+expected_characters() { # expected_characters CELLS FILE
+  local args=(-size "$(( $1 == 4 ? 450 : 338 ))x57" "xc:$GREY") x=(8 120 232 345) i
+  for (( i = 0; i < $1; i++ )); do
+    local sheet=$PICTURES/niku.png cell="92x42+$((92 * i))" rows=42 size=()
+    (( i == 3 )) && sheet=$PICTURES/nikuk.png cell="82x67+0" rows=67 size=(-sample '92x42!')
+    args+=(\( "$sheet" -crop "$cell+$rows" +repage "${size[@]}" \) -geometry "+${x[i]}+6" -compose Multiply -composite
+           \( "$sheet" -crop "$cell+0" +repage "${size[@]}" \) -geometry "+${x[i]}+6" -compose Plus -composite)
+  done
+  $CONVERT "${args[@]}" "$2"
+}
+
+# The stage strip: every stage picture reduced to 133 x 81, one every 134 pixels.
+expected_stages() { # expected_stages CELLS FILE
+  local args=(-size "$(( $1 * 134 ))x81" "xc:$GREY") i
+  for (( i = 0; i < $1; i++ )); do
+    args+=(\( "$PICTURES/bg$i.png" -sample '133x81!' \) -geometry "+$((134 * i))+0" -compose Over -composite)
+  done
+  $CONVERT "${args[@]}" "$2"
+}
+
+# Left edge and width of the ink in a rectangle of a picture; "0 0" when blank.
+ink_extent() { # ink_extent FILE W H X Y
+  local box
+  box=$($CONVERT "$1" -crop "${2}x${3}+${4}+${5}" +repage -threshold 60% -negate -format '%@' info: 2>/dev/null)
+  [[ "$box" =~ ^([0-9]+)x[0-9]+\+([0-9]+)\+ && "${BASH_REMATCH[1]}" != 0 ]] || { echo "0 0"; return; }
+  echo "${BASH_REMATCH[2]} ${BASH_REMATCH[1]}"
+}
+
+# What a dialog shows: its strip pixel for pixel at its place, and a name
+# centred under each cell (in a span of SPAN pixels from the cell's left);
+# right of the strip, no name.
+check_strip() { # check_strip SHOT EXPECTED STRIP_X STRIP_Y SPAN NAMES_Y CELL_X...
+  local shot=$1 expected=$2 sx=$3 sy=$4 span=$5 ny=$6 w h cx
+  shift 6
+  read -r w h < <(identify -format '%w %h\n' "$expected")
+  local wrong
+  $CONVERT "$shot" -crop "${w}x${h}+${sx}+${sy}" +repage "$WORK/strip.png"
+  wrong=$(compare -metric AE "$WORK/strip.png" "$expected" null: 2>&1 || true)
+  [[ "$wrong" == 0 ]] || fail "$shot: $wrong pixels of the strip differ from the pictures"
+  for cx in "$@"; do
+    local left width
+    read -r left width < <(ink_extent "$shot" "$span" 16 $((sx + cx)) "$ny")
+    (( width > 0 )) || fail "$shot: no name under the cell at $cx"
+    local off=$(( 2 * left + width - span ))
+    (( off >= -4 && off <= 4 )) || fail "$shot: the name under the cell at $cx is off centre ($off half-pixels)"
+  done
+  local beyond=$((sx + w)) shot_w
+  shot_w=$(identify -format '%w' "$shot")
+  read -r _ width < <(ink_extent "$shot" $((shot_w - beyond)) 16 "$beyond" "$ny")
+  (( width == 0 )) || fail "$shot: a name right of the strip"
+}
+
 # Picks in the open dialog at a point of its client area; the main picture must change.
 pick() { # pick TITLE X Y
   click_at "$DIALOG" "$2" "$3"
@@ -50,6 +107,8 @@ read -r MX MY _ _ < <(window_geometry "$WINDOW")
 
 # Normal mode: three of each. Escape leaves the game as it was.
 open_dialog "肉選択" "${NIKUSEL[@]}" 359 236 "$WORK/form2.png"
+expected_characters 3 "$WORK/characters.png"
+check_strip "$WORK/form2.png" "$WORK/characters.png" 8 64 92 128 8 120 232
 xdotool windowfocus --sync "$DIALOG" || true
 xdotool key Escape
 wait_gone "肉選択"
@@ -60,6 +119,8 @@ xdotool windowfocus --sync "$WINDOW" || true
 open_dialog "肉選択" "${NIKUSEL[@]}" 359 236 "$WORK/form2.png"
 pick "肉選択" 174 91                # 牛肉, strip at (8, 64), cell 1 centre
 open_dialog "ステージ選択" "${STGSEL[@]}" 423 245 "$WORK/form3.png"
+expected_stages 3 "$WORK/stages.png"
+check_strip "$WORK/form3.png" "$WORK/stages.png" 8 48 134 136 0 134 268
 pick "ステージ選択" 208 88          # 砂漠地帯, strip at (8, 48), thumbnail 1
 # A click on a thumbnail boundary picks nothing.
 open_dialog "ステージ選択" "${STGSEL[@]}" 423 245 "$WORK/form3.png"
@@ -100,8 +161,12 @@ sleep 0.5
 
 # Hidden mode: four of each, picked from the new places.
 open_dialog "肉選択" "${NIKUSEL[@]}" 471 236 "$WORK/form2_hidden.png"
+expected_characters 4 "$WORK/characters_hidden.png"
+check_strip "$WORK/form2_hidden.png" "$WORK/characters_hidden.png" 8 64 92 128 8 120 232 345
 pick "肉選択" 399 91                # キン肉, cell 3
 open_dialog "ステージ選択" "${STGSEL[@]}" 557 245 "$WORK/form3_hidden.png"
+expected_stages 4 "$WORK/stages_hidden.png"
+check_strip "$WORK/form3_hidden.png" "$WORK/stages_hidden.png" 8 48 134 136 0 134 268 402
 pick "ステージ選択" 476 88          # リング, thumbnail 3
 
 kill -0 "$GAME_PID" || fail "the game ended by itself"

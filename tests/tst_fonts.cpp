@@ -1,4 +1,4 @@
-// Zubrik: tests of the Japanese font: its choice, its glyphs for every text shown, captions that fit.
+// Zubrik: tests of the Japanese font: its choice, its glyphs for every text shown, texts that fit their windows.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "core/Form1.h"
 #include "core/GameState.h"
@@ -10,13 +10,17 @@
 #include "platform/AutoSizeLabel.h"
 #include "platform/CommandButton.h"
 #include "platform/FontSetup.h"
+#include "platform/LineControl.h"
 #include "ui_Form1.h"
 
 #include <QAbstractButton>
+#include <QHash>
+#include <QPainter>
 #include <QFontInfo>
 #include <QRawFont>
 #include <QStyleOptionButton>
 #include <QtTest>
+#include <memory>
 
 namespace {
 
@@ -76,6 +80,10 @@ private Q_SLOTS:
     {
         const QString family = FontSetup::resolvedFamily();
         QVERIFY2(!family.isEmpty(), "no Japanese font installed");
+        // A run under a font set-up of its own names the family it must reach.
+        const QString expected = qEnvironmentVariable("ZUBRIK_EXPECTED_FAMILY");
+        if (!expected.isEmpty())
+            QCOMPARE(family, expected);
         QVERIFY(QFontDatabase::families(QFontDatabase::Japanese).contains(family));
         // Both the default font and a font named in a design reach it.
         QCOMPARE(QFontInfo(QApplication::font()).family(), family);
@@ -125,35 +133,132 @@ private Q_SLOTS:
         QVERIFY(japanese >= 3); // the texts above were really gathered
     }
 
-    void mainWindowCaptionsFitTheirWidgets()
+    // Whatever the Japanese font's line height, every text stays inside its
+    // label, every label inside its container and its window, every caption
+    // inside its button. The counter at its widest, the dialogs in hidden mode
+    // (all four names in the window) and every description they can show.
+    void everyTextFitsItsWindow_data()
     {
+        QTest::addColumn<QString>("window");
+        for (const char *window : { "main", "character select", "stage select", "ending" })
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void everyTextFitsItsWindow()
+    {
+        QFETCH(QString, window);
         GameState state;
-        Form1 form(state);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const Ui::Form1 &ui = form.widgets();
-        ui.Lbl_count->setCaption(QStringLiteral("999999"));
-
-        for (AutoSizeLabel *label : { ui.Label1, ui.Lbl_count }) {
-            const QFontMetrics metrics(label->font());
-            const QRect area = label->contentsRect();
-            QVERIFY2(metrics.horizontalAdvance(label->text()) <= area.width(), qPrintable(label->text()));
-            QVERIFY2(metrics.height() <= area.height(), qPrintable(label->text()));
+        Form1 main(state);
+        state.hiddenMode = 1;
+        main.widgets().Lbl_count->setCaption(QStringLiteral("999999"));
+        std::unique_ptr<FormWindow> other;
+        QStringList descriptions;
+        if (window == QLatin1String("character select")) {
+            other = std::make_unique<Form2>(main);
+            for (std::int16_t i = 0; i < 4; ++i)
+                descriptions << Form2::description(i);
+        } else if (window == QLatin1String("stage select")) {
+            other = std::make_unique<Form3>(main);
+            for (std::int16_t i = 0; i < 4; ++i)
+                descriptions << Form3::description(i);
+        } else if (window == QLatin1String("ending")) {
+            other = std::make_unique<Form4>(main);
         }
-        QCOMPARE(ui.Label1->text(), QStringLiteral(" ジャンプ回数"));
+        FormWindow &shown = other ? *other : main;
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
 
-        // The pause button carries either caption.
-        const QList<QPair<CommandButton *, QString>> buttons {
-            { ui.Cmd_nikusel, ui.Cmd_nikusel->text() }, { ui.Cmd_jump, ui.Cmd_jump->text() },
-            { ui.Cmd_stgsel, ui.Cmd_stgsel->text() },   { ui.Cmd_pause, QStringLiteral("一時停止") },
-            { ui.Cmd_pause, QStringLiteral("再生") },   { ui.Cmd_replay, ui.Cmd_replay->text() },
+        auto *chara = shown.findChild<AutoSizeLabel *>(QStringLiteral("Chara"));
+        descriptions.prepend(chara ? chara->caption() : QString());
+        for (const QString &description : std::as_const(descriptions)) {
+            if (chara)
+                chara->setCaption(description);
+            for (const QLabel *label : shown.findChildren<QLabel *>()) {
+                checkLabelFits(shown, label);
+                if (QTest::currentTestFailed())
+                    return;
+            }
+        }
+
+        // No text reaches across a rule: the rows just under it stay blank.
+        const QImage picture = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const LineControl *rule : shown.findChildren<LineControl *>()) {
+            const QRect under(rule->x(), rule->geometry().bottom() + 1, rule->width(), 3);
+            for (int y = under.top(); y <= under.bottom(); ++y)
+                for (int x = under.left(); x <= under.right(); ++x)
+                    QVERIFY2(picture.pixel(x, y) == qRgb(255, 255, 255),
+                             qPrintable(QStringLiteral("ink at %1, %2 under the rule").arg(x).arg(y)));
+        }
+
+        // The expected captions, the pause button's both.
+        const QHash<QString, QStringList> captions {
+            { QStringLiteral("Cmd_nikusel"), { QStringLiteral("肉選択") } },
+            { QStringLiteral("Cmd_jump"), { QStringLiteral("ジャンプ") } },
+            { QStringLiteral("Cmd_stgsel"), { QStringLiteral("ステージ選択") } },
+            { QStringLiteral("Cmd_pause"), { QStringLiteral("一時停止"), QStringLiteral("再生") } },
+            { QStringLiteral("Cmd_replay"), { QStringLiteral("リプレイ") } },
+            { QStringLiteral("Command1"), { QStringLiteral("終わります") } },
         };
-        for (const auto &[button, caption] : buttons) {
-            const QFontMetrics metrics(button->font());
+        for (const QPushButton *button : shown.findChildren<QPushButton *>()) {
+            const QStringList expected = captions.value(button->objectName());
+            QVERIFY2(!expected.isEmpty(), qPrintable(button->objectName()));
+            QCOMPARE(button->text(), expected.first());
             const QRect area = buttonTextArea(button);
-            QVERIFY2(metrics.horizontalAdvance(caption) <= area.width(), qPrintable(caption));
-            QVERIFY2(metrics.height() <= area.height(), qPrintable(caption));
+            for (const QString &caption : expected) {
+                const QRect ink = inkRect(button->font(), area, Qt::AlignCenter, caption);
+                QVERIFY2(area.contains(ink), qPrintable(QStringLiteral("%1: ink at %2 of %3")
+                                                            .arg(caption, where(ink), where(area))));
+            }
         }
+    }
+
+private:
+    // What a label shows must lie inside every widget up to the window.
+    static void checkLabelFits(const QWidget &window, const QLabel *label)
+    {
+        const QString what = QStringLiteral("%1 \"%2\"").arg(label->objectName(), label->text());
+        // A label that sizes itself holds its text: the label must fit. One of
+        // a fixed size must hold its text's ink, and that ink must fit.
+        QRect inParent = label->rect();
+        const auto *sized = qobject_cast<const AutoSizeLabel *>(label);
+        if (!sized || !sized->autoSize()) {
+            const QRect area = label->contentsRect();
+            inParent = inkRect(label->font(), area, label->alignment(), label->text());
+            QVERIFY2(area.contains(inParent), qPrintable(QStringLiteral("%1: ink at %2, label area %3")
+                                                             .arg(what, where(inParent), where(area))));
+        }
+        for (const QWidget *inside = label; inside != &window; inside = inside->parentWidget()) {
+            inParent.translate(inside->pos());
+            const QWidget *parent = inside->parentWidget();
+            QVERIFY2(parent->rect().contains(inParent),
+                     qPrintable(QStringLiteral("%1: at %2 of %3, which is %4 x %5")
+                                    .arg(what, where(inParent), parent->objectName())
+                                    .arg(parent->width()).arg(parent->height())));
+        }
+    }
+
+    static QString where(const QRect &r)
+    {
+        return QStringLiteral("x %1 to %2, y %3 to %4").arg(r.left()).arg(r.right() + 1).arg(r.top()).arg(r.bottom() + 1);
+    }
+
+    // Where the text puts ink when drawn in the area as a label or a button
+    // draws it, but without clipping.
+    static QRect inkRect(const QFont &font, const QRect &area, Qt::Alignment alignment, const QString &text)
+    {
+        constexpr int margin = 40;
+        QImage canvas(area.size() + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+        QPainter painter(&canvas);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(QPoint(margin, margin), area.size()), int(alignment), text);
+        painter.end();
+        QRect ink;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (canvas.pixel(x, y) != qRgb(255, 255, 255))
+                    ink |= QRect(x, y, 1, 1);
+        return ink.translated(area.topLeft() - QPoint(margin, margin));
     }
 };
 
