@@ -12,6 +12,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
+  libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox  # the beep, and its recording
 )
 
 missing=()
@@ -35,7 +36,9 @@ Zubrik needs these (Debian names; use your system's equivalents):
   Qt 6.4 or later with Widgets and Test (development files),
   the IPA P Gothic font (or Noto Sans CJK JP),
   for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
-  desktop-file-validate and appstreamcli.
+  desktop-file-validate and appstreamcli,
+  libcanberra (development files) and the freedesktop sound theme; for its test
+  a PulseAudio server and its tools (pactl, parec), and SoX.
 Debian packages: ${packages[*]}
 MSG
   exit 1
