@@ -13,6 +13,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
   libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox  # the beep, and its recording
+  binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev  # the Windows version resource, compiled in a test
 )
 
 missing=()
@@ -38,7 +39,8 @@ Zubrik needs these (Debian names; use your system's equivalents):
   for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
   desktop-file-validate and appstreamcli,
   libcanberra (development files) and the freedesktop sound theme; for its test
-  a PulseAudio server and its tools (pactl, parec), and SoX.
+  a PulseAudio server and its tools (pactl, parec), and SoX; the mingw-w64
+  resource compiler (x86_64-w64-mingw32-windres) and Windows headers.
 Debian packages: ${packages[*]}
 MSG
   exit 1
