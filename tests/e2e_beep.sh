@@ -2,8 +2,8 @@
 # Zubrik: the hidden-mode code's beep heard for real: played into a sound server of
 # the test's own and recorded; and the X bell where no sound can be played.
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
-ZUBRIK=${1:?usage: e2e_beep.sh path/to/zubrik path/to/zubrik_bell_watch}
-BELL_WATCH=${2:?usage: e2e_beep.sh path/to/zubrik path/to/zubrik_bell_watch}
+USAGE="usage: e2e_beep.sh path/to/zubrik path/to/zubrik_bell_watch path/to/zubrik_wm_close"
+ZUBRIK=${1:?$USAGE}; BELL_WATCH=${2:?$USAGE}; WM_CLOSE=${3:?$USAGE}
 source "$(dirname "$0")/e2e_lib.sh"
 
 JUMP=(152 204); PAUSE=(48 232)
@@ -84,7 +84,8 @@ jump_pairs() { # jump_pairs N
 
 # 30 jumps with the focused jump button's key (answering the box at 10), then
 # one more jump paused in mid-air; then the code. Sets RELEASE, the time the
-# code's last key went up, and BELLS_BEFORE, the X bells rung until just before.
+# code's last key went up (give or take the start of a process), and
+# BELLS_BEFORE, the X bells rung until just before.
 play_and_type_code() {
   start_game
   jump_pairs 5
@@ -108,11 +109,13 @@ play_and_type_code() {
   done
   (( paused )) || fail "no jump could be paused in the air"
   xdotool key --delay 60 Up Up a Right b Down Left Left a
+  # Held well short of the server's key repeat (660 ms), which would type more.
   xdotool keydown Down
-  sleep 0.5
+  sleep 0.3
+  # Counted from here: ImageMagick's import rings the bell after each screenshot.
   BELLS_BEFORE=$(bells)
-  xdotool keyup Down
   RELEASE=$(now)
+  xdotool keyup Down
 }
 
 start_xvfb
@@ -127,14 +130,19 @@ start_recorder
 play_and_type_code
 sleep 2
 kill "$RECORDER_PID"; wait "$RECORDER_PID" 2>/dev/null || true; RECORDER_PID=
-before=$(peak "$RECORD_START" "$(plus "$RELEASE" -0.1)")
-after=$(peak "$RELEASE" "$(plus "$RELEASE" 1.5)")
-echo "peak amplitude: $before up to the release of the code's last key (at $(plus "$RELEASE" -"$RECORD_START") s), $after in the 1.5 s after it"
+# Cut 0.1 s before the release, for the clocks of the recording and of the keys
+# to agree on; the last key went down 0.2 s before the cut.
+cut=$(plus "$RELEASE" -0.1)
+before=$(peak "$RECORD_START" "$cut")
+after=$(peak "$cut" "$(plus "$cut" 1.5)")
+echo "peak amplitude: $before before the release of the code's last key (at $(plus "$RELEASE" -"$RECORD_START") s), $after after it"
 [[ -n "$before" && -n "$after" ]] || fail "the recording could not be measured"
 awk -v p="$before" 'BEGIN { exit !(p < 0.001) }' || fail "sound before the code was complete (peak $before)"
 awk -v p="$after" 'BEGIN { exit !(p > 0.05) }' || fail "no beep heard after the code (peak $after)"
 (( $(bells) == BELLS_BEFORE )) || fail "the X bell rang as well as the event sound"
-kill "$GAME_PID"; wait "$GAME_PID" 2>/dev/null || true; GAME_PID=
+# The sound's connection is kept for the program's life and let go at its end.
+"$WM_CLOSE" "$WINDOW" || fail "the close request could not be sent"
+wait_clean_exit "closed after the event sound"
 kill "$PULSE_PID"; wait "$PULSE_PID" 2>/dev/null || true; PULSE_PID=
 
 # No sound server to reach and no sound device: the X bell instead.
@@ -146,5 +154,6 @@ sleep 1
 rung=$(( $(bells) - BELLS_BEFORE ))
 (( rung == 1 )) || fail "$rung X bells after the code with no sound to play, not 1"
 
-kill -0 "$GAME_PID" || fail "the game ended by itself"
+"$WM_CLOSE" "$WINDOW" || fail "the close request could not be sent"
+wait_clean_exit "closed after the X bell"
 echo "e2e beep: 2 passed, 0 failed"

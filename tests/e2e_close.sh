@@ -18,21 +18,8 @@ passed=0
 stage() { shot "$1" "$X" "$Y" 303 183; }
 close_main() { "$WM_CLOSE" "$WINDOW" || fail "the close request could not be sent"; }
 
-# Waits up to ten seconds for the game to end; fails unless it ended with 0
-# and said nothing of a sanitizer.
 expect_clean_exit() { # expect_clean_exit SCENARIO
-  local status=0
-  for _ in $(seq 100); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 "$GAME_PID" 2>/dev/null; then
-    kill "$GAME_PID"; fail "$1: the game did not end after the close request"
-  fi
-  wait "$GAME_PID" || status=$?
-  GAME_PID=
-  [[ "$status" == 0 ]] || { cat "$WORK/game.log" >&2; fail "$1: the game ended with status $status"; }
-  grep -q 'Sanitizer' "$WORK/game.log" && { cat "$WORK/game.log" >&2; fail "$1: sanitizer report"; }
+  wait_clean_exit "$1"
   passed=$((passed + 1))
   echo "ok: $1"
 }

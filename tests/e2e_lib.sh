@@ -47,6 +47,23 @@ start_game() {
   xdotool windowfocus --sync "$WINDOW" || true
 }
 
+# Waits up to ten seconds for the game to end; fails unless it ended with 0
+# and said nothing of a sanitizer.
+wait_clean_exit() { # wait_clean_exit SCENARIO
+  local status=0
+  for _ in $(seq 100); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$GAME_PID" 2>/dev/null; then
+    kill "$GAME_PID"; fail "$1: the game did not end after the close request"
+  fi
+  wait "$GAME_PID" || status=$?
+  GAME_PID=
+  [[ "$status" == 0 ]] || { cat "$WORK/game.log" >&2; fail "$1: the game ended with status $status"; }
+  if grep -q 'Sanitizer' "$WORK/game.log"; then cat "$WORK/game.log" >&2; fail "$1: sanitizer report"; fi
+}
+
 wait_window() { # wait_window TITLE: prints the visible window's id
   timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 || true
 }
