@@ -13,7 +13,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
   libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox  # the beep, and its recording
-  binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev  # the Windows version resource, compiled in a test
+  binutils-mingw-w64-x86-64 mingw-w64-common  # the Windows version resource, compiled in a test
 )
 
 missing=()

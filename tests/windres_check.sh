@@ -20,8 +20,8 @@ check() { # check WHAT PATTERN: the read-back record must hold a line matching P
 }
 
 command -v "$WINDRES" >/dev/null || fail "no $WINDRES (Debian: binutils-mingw-w64-x86-64)"
-HEADERS=/usr/${WINDRES%-windres}/include
-[[ -f "$HEADERS/winver.h" ]] || fail "no winver.h in $HEADERS (Debian: mingw-w64-x86-64-dev)"
+HEADERS=/usr/share/mingw-w64/include
+[[ -f "$HEADERS/winver.h" ]] || fail "no winver.h in $HEADERS (Debian: mingw-w64-common)"
 
 "$WINDRES" --preprocessor=cpp --preprocessor-arg=-xc --preprocessor-arg=-DRC_INVOKED \
   --preprocessor-arg=-D_WIN32 --preprocessor-arg=-D_WIN64 -I"$HEADERS" \
