@@ -8,6 +8,7 @@
 #include "dialogs/Form2.h"
 #include "dialogs/Form3.h"
 #include "ending/Form4.h"
+#include "platform/Beep.h"
 #include "platform/FontSetup.h"
 #include "platform/Handler.h"
 #include "platform/KeyPreview.h"
@@ -267,7 +268,7 @@ void Form1::Form_KeyUp(std::int16_t, Qt::KeyboardModifiers)
 {
     if (m_state.paused == 1 && m_window.codeEntry == codeEntryTarget) {
         m_state.hiddenMode = 1;
-        MessageBox::beep();
+        Beep::ring();
     }
 }
 

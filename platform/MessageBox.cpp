@@ -1,4 +1,4 @@
-// Zubrik: the message box and the beep, behind a seam that tests can replace.
+// Zubrik: the message box, behind a seam that tests can replace.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/MessageBox.h"
 
@@ -8,12 +8,6 @@
 MessageBox::BoxHandler &MessageBox::boxHandler()
 {
     static BoxHandler handler;
-    return handler;
-}
-
-MessageBox::BeepHandler &MessageBox::beepHandler()
-{
-    static BeepHandler handler;
     return handler;
 }
 
@@ -31,20 +25,7 @@ void MessageBox::show(const QString &prompt, const QString &title)
     box.exec();
 }
 
-void MessageBox::beep()
-{
-    if (beepHandler())
-        beepHandler()();
-    else
-        QApplication::beep();
-}
-
 void MessageBox::setBoxHandler(BoxHandler handler)
 {
     boxHandler() = std::move(handler);
-}
-
-void MessageBox::setBeepHandler(BeepHandler handler)
-{
-    beepHandler() = std::move(handler);
 }

@@ -1,4 +1,4 @@
-// Zubrik: the message box and the beep, behind a seam that tests can replace.
+// Zubrik: the message box, behind a seam that tests can replace.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
@@ -9,18 +9,14 @@ class MessageBox
 {
 public:
     using BoxHandler = std::function<void(const QString &prompt, const QString &title)>;
-    using BeepHandler = std::function<void()>;
 
     // A modal box with the prompt (CR LF starts a new line), the title, an OK
     // button and no icon; returns when it is dismissed.
     static void show(const QString &prompt, const QString &title);
-    static void beep();
 
-    // Replace the real box or beep (tests); an empty handler restores the real one.
+    // Replace the real box (tests); an empty handler restores the real one.
     static void setBoxHandler(BoxHandler handler);
-    static void setBeepHandler(BeepHandler handler);
 
 private:
     static BoxHandler &boxHandler();
-    static BeepHandler &beepHandler();
 };

@@ -13,6 +13,8 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
   fonts-noto-cjk  # the fallback font, for the font tests under Noto Sans CJK JP alone
+  libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox  # the beep, and its recording
+  binutils-mingw-w64-x86-64 mingw-w64-common  # the Windows version resource, compiled in a test
 )
 
 missing=()
@@ -36,7 +38,10 @@ Zubrik needs these (Debian names; use your system's equivalents):
   Qt 6.4 or later with Widgets and Test (development files),
   the IPA P Gothic font (or Noto Sans CJK JP),
   for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
-  desktop-file-validate and appstreamcli.
+  desktop-file-validate and appstreamcli,
+  libcanberra (development files) and the freedesktop sound theme; for its test
+  a PulseAudio server and its tools (pactl, parec), and SoX; the mingw-w64
+  resource compiler (x86_64-w64-mingw32-windres) and Windows headers.
 Debian packages: ${packages[*]}
 MSG
   exit 1

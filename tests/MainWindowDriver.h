@@ -5,6 +5,7 @@
 #include "core/Form1.h"
 #include "core/GameState.h"
 #include "platform/AutoSizeLabel.h"
+#include "platform/Beep.h"
 #include "platform/CommandButton.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
@@ -25,13 +26,13 @@ public:
         MessageBox::setBoxHandler([this](const QString &prompt, const QString &title) {
             boxes << title + QStringLiteral(" | ") + prompt;
         });
-        MessageBox::setBeepHandler([this] { ++beeps; });
+        Beep::setHandler([this] { ++beeps; });
         form->show();
     }
     ~MainWindowDriver()
     {
         MessageBox::setBoxHandler({});
-        MessageBox::setBeepHandler({});
+        Beep::setHandler({});
     }
 
     const Ui::Form1 &ui() const { return form->widgets(); }

@@ -29,8 +29,6 @@ still_running() { # still_running SCENARIO
   xdotool search --onlyvisible --name '^Zubrik$' >/dev/null || fail "$1: the main window went away"
 }
 
-wait_window() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 || true; }
-
 new_game() {
   start_game
   read -r X Y _ _ < <(window_geometry "$WINDOW")

@@ -7,16 +7,6 @@ source "$(dirname "$0")/e2e_lib.sh"
 # Client coordinates of the main window's buttons.
 JUMP=(152 204); NIKUSEL=(56 204); STGSEL=(248 204); PAUSE=(48 232)
 
-wait_window() { # wait_window TITLE: prints the visible window's id
-  timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 || true
-}
-wait_gone() { # wait_gone TITLE
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "'$1' is still open"
-}
 pic_shot() { shot "$1" "$MX" "$MY" 303 183; }
 
 # Opens a dialog from its button, checks its client size and keeps a picture of

@@ -47,6 +47,17 @@ start_game() {
   xdotool windowfocus --sync "$WINDOW" || true
 }
 
+wait_window() { # wait_window TITLE: prints the visible window's id
+  timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 || true
+}
+wait_gone() { # wait_gone TITLE
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "'$1' is still open"
+}
+
 # "x y width height" of a window's client area on the root window.
 window_geometry() {
   xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
