@@ -12,6 +12,8 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
+  # the screen-reader check: the accessibility bus and an AT-SPI client
+  at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()
@@ -35,7 +37,7 @@ Zubrik needs these (Debian names; use your system's equivalents):
   Qt 6.4 or later with Widgets and Test (development files),
   the IPA P Gothic font (or Noto Sans CJK JP),
   for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
-  desktop-file-validate and appstreamcli.
+  desktop-file-validate and appstreamcli, the AT-SPI bus and Python's pyatspi.
 Debian packages: ${packages[*]}
 MSG
   exit 1
