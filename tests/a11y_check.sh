@@ -9,7 +9,7 @@ if [[ -z "${ZUBRIK_A11Y_SESSION:-}" ]]; then
   exec dbus-run-session -- "$0" "$@"
 fi
 source "$(dirname "$0")/e2e_lib.sh"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 TREE="/usr/bin/python3 $(dirname "$0")/a11y_tree.py"
 
 start_xvfb
