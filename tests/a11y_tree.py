@@ -144,9 +144,13 @@ def check_dialog(title, items, hidden, key_list, picked, description_start):
     started = time.monotonic()
     keys(title, *key_list[:-1])
     current = children(strip)[items.index(picked)]
-    expect(picked + " state", {"selected", "focused"} & states(current), {"selected", "focused"})
+    wait_for("%s is not the selected and focused item" % picked,
+             lambda: {"selected", "focused"} <= states(current))
+    others = [i.name for i in children(strip) if i.name != picked and {"selected", "focused"} & states(i)]
+    expect("other items selected or focused", others, [])
     frame = one(dialog, "panel", "特徴")
-    expect(title + " frame text", text_of(one(frame, "label")).split("\n")[0], description_start)
+    wait_for("the frame does not read " + description_start,
+             lambda: text_of(one(frame, "label")).split("\n")[0] == description_start)
     print("--- %s, after %s" % (title, " ".join(key_list[:-1])))
     dump(dialog)
     keys(title, key_list[-1])
@@ -186,7 +190,7 @@ def check_game():
     keys("Zubrik", "shift+Tab", "shift+Tab", "space")
     wait_for("no text change announced for the count",
              lambda: ("object:text-changed:insert", "1") in [(str(t), d) for t, d in changes])
-    expect("counter after a jump", text_of(counter), "1")
+    wait_for("the counter does not read 1", lambda: text_of(counter) == "1")
     print("--- main window after a jump")
     dump(main)
     not_told(game(), "キン肉", "リング")
