@@ -100,13 +100,20 @@ def gone(name):
         w.name == name and "showing" in states(w) for w in children(game())))
 
 
-def keys(title, *names):
-    """Presses keys in the X window of that title, as a player at the keyboard."""
-    window_id = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+def x_window(title, size):
+    """The visible X window of that title (and size, "WxH", when two share it)."""
+    for window_id in subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                                    capture_output=True, text=True).stdout.split():
+        shape = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window_id],
                                capture_output=True, text=True).stdout.split()
-    if not window_id:
-        fail("no X window titled " + title)
-    subprocess.run(["xdotool", "windowfocus", "--sync", window_id[-1]], check=False)
+        if size is None or "WIDTH=%s" % size.split("x")[0] in shape and "HEIGHT=%s" % size.split("x")[1] in shape:
+            return window_id
+    fail("no X window titled " + title)
+
+
+def keys(title, *names, size=None):
+    """Presses keys in the X window of that title, as a player at the keyboard."""
+    subprocess.run(["xdotool", "windowfocus", "--sync", x_window(title, size)], check=False)
     for name in names:
         subprocess.run(["xdotool", "key", name], check=True)
         time.sleep(0.05)
@@ -220,6 +227,7 @@ def check_ending():
         if wanted not in lines:
             fail("the staff roll does not read the line %r" % wanted)
     one(ending, "push button", "終わります")
+    keys("Zubrik", "Return", size="355x274")  # 終わります has the focus and ends the game
 
 
 {"game": check_game, "ending": check_ending}[sys.argv[1]]()
