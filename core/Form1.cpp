@@ -106,8 +106,32 @@ void Form1::Form_Load()
 void Form1::FrameCompositor()
 {
     // The window itself carries no drawing of its own; only Pic is cleared and drawn.
+    describePicture();
     ::FrameCompositor::draw(m_state, { *m_ui->Pic, m_ui->Kage->hDC(), m_ui->Niku->hDC(),
                                        m_ui->NikuK->hDC(), m_ui->Moji->hDC(), m_timer.interval() });
+}
+
+// For a screen reader: what Pic shows, by the names the dialogs give.
+void Form1::describePicture()
+{
+    const std::pair<std::int16_t, std::int32_t> shown { stageShown(), m_state.charFrameX };
+    if (shown == m_described)
+        return;
+    m_described = shown;
+    const std::int32_t character = m_state.charFrameX / 92;
+    if (shown.first < 0 || m_state.charFrameX % 92 != 0 || character < 0 || character > 3)
+        return; // nothing a dialog offers
+    m_ui->Pic->setAccessibleDescription(QStringLiteral("ステージ「%1」、肉「%2」")
+                                            .arg(Form3::name(shown.first),
+                                                 Form2::name(std::int16_t(character))));
+}
+
+std::int16_t Form1::stageShown()
+{
+    for (std::int16_t stage = 0; stage < 4; ++stage)
+        if (Bg(stage)->hDC() == m_state.stageDc)
+            return stage;
+    return -1;
 }
 
 double Form1::jumpCount() const

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 struct GameState;
 class KeyPreview;
@@ -55,6 +56,8 @@ private:
     void CheckMilestone();
     double jumpCount() const;
     void setJumpButtonsEnabled(bool enabled);
+    void describePicture();
+    std::int16_t stageShown();
 
     GameState &m_state;
     MainWindowState m_window;
@@ -63,4 +66,6 @@ private:
     Timer m_timer;
     KeyPreview *m_keyPreview = nullptr;
     QPointer<QWidget> m_focusBeforePause;
+    // The stage and the character that Pic's description names.
+    std::pair<std::int16_t, std::int32_t> m_described { -1, -1 };
 };

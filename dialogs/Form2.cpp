@@ -84,6 +84,17 @@ double cellLeft(std::int16_t i)
     return i * cellStep + (i + 1) * cellMargin;
 }
 
+// Where cell i is drawn in the strip, in pixels.
+int cellPixelX(std::int16_t i)
+{
+    return toInt32(i * (cellStep / 15) + (i + 1) * (cellMargin / 15));
+}
+
+int cellPixelY()
+{
+    return toInt32(cellTop / 15);
+}
+
 } // namespace
 
 Form2::Form2(Form1 &mainWindow)
@@ -103,10 +114,16 @@ Form2::Form2(Form1 &mainWindow)
         Label1(i)->setCaption(texts().characters[std::size_t(i)].name);
 
     Form_Load();
+    offerChoices();
     fixSize();
 }
 
 Form2::~Form2() = default;
+
+QString Form2::name(std::int16_t index)
+{
+    return texts().characters.at(std::size_t(index)).name;
+}
 
 QString Form2::description(std::int16_t index)
 {
@@ -119,11 +136,11 @@ void Form2::Form_Load()
     Twips::setWidth(strip, float(toInt16(m_state.hiddenMode + 3) * cellPitch));
 
     const Ui::Form1 &sheets = m_mainWindow.widgets();
-    const int y = toInt32(cellTop / 15);
+    const int y = cellPixelY();
     for (std::int16_t i = 0; i < 4; ++i) {
         // The fourth cell lies beyond the three-frame sheet; these copies find
         // nothing to read and leave the strip as it is.
-        const int x = toInt32(i * (cellStep / 15) + (i + 1) * (cellMargin / 15));
+        const int x = cellPixelX(i);
         BitBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.Niku->hDC(), cellWidth * i,
                cellHeight, RasterOp::SrcAnd);
         BitBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.Niku->hDC(), cellWidth * i, 0,
@@ -141,6 +158,11 @@ void Form2::Form_Load()
     }
 
     fitToStrip(strip, m_ui->Line1, m_ui->Frame1);
+}
+
+QRect Form2::choiceRect(std::int16_t index) const
+{
+    return { cellPixelX(index), cellPixelY(), cellWidth, cellHeight };
 }
 
 std::optional<std::int16_t> Form2::cellAt(float x, float y) const

@@ -30,6 +30,8 @@ public:
 
     // The text shown in the frame while the mouse is over character i.
     static QString description(std::int16_t index);
+    // The name under character i.
+    static QString name(std::int16_t index);
 
 public Q_SLOTS:
     void Form_Load();
@@ -37,6 +39,10 @@ public Q_SLOTS:
                             float y) override;
     void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x,
                             float y) override;
+
+protected:
+    QRect choiceRect(std::int16_t index) const override;
+    QString choiceDescription(std::int16_t index) const override { return description(index); }
 
 private:
     std::optional<std::int16_t> cellAt(float x, float y) const;

@@ -89,10 +89,16 @@ Form3::Form3(Form1 &mainWindow)
         Label1(i)->setCaption(texts().stages[std::size_t(i)].name);
 
     Form_Load();
+    offerChoices();
     fixSize();
 }
 
 Form3::~Form3() = default;
+
+QString Form3::name(std::int16_t index)
+{
+    return texts().stages.at(std::size_t(index)).name;
+}
 
 QString Form3::description(std::int16_t index)
 {
@@ -107,8 +113,8 @@ void Form3::Form_Load()
     for (std::int16_t i = 0; i < 4; ++i) {
         // In normal mode the fourth thumbnail starts at the strip's right edge
         // and is clipped away whole.
-        RasterCopy::StretchBlt(strip->hDC(), toInt32(i * (thumbnailPitch / 15.0)), 0,
-                               toInt32(thumbnailSpan / 15), toInt32(thumbnailHeight / 15),
+        const QRect to = choiceRect(i);
+        RasterCopy::StretchBlt(strip->hDC(), to.x(), to.y(), to.width(), to.height(),
                                m_mainWindow.Bg(i)->hDC(), 0, 0, stageWidth, stageHeight,
                                RasterOp::SrcCopy);
         const float w = Twips::width(Label1(i));
@@ -116,6 +122,12 @@ void Form3::Form_Load()
     }
 
     fitToStrip(strip, m_ui->Line1, m_ui->Frame1);
+}
+
+QRect Form3::choiceRect(std::int16_t index) const
+{
+    return { toInt32(index * (thumbnailPitch / 15.0)), 0, toInt32(thumbnailSpan / 15),
+             toInt32(thumbnailHeight / 15) };
 }
 
 std::optional<std::int16_t> Form3::thumbnailAt(float x) const

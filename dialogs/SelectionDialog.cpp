@@ -3,6 +3,7 @@
 #include "dialogs/SelectionDialog.h"
 
 #include "core/Form1.h"
+#include "core/GameState.h"
 #include "platform/AutoSizeLabel.h"
 #include "platform/FontSetup.h"
 #include "platform/Handler.h"
@@ -12,7 +13,9 @@
 #include "platform/Twips.h"
 #include "platform/WidgetArray.h"
 
+#include <QKeyEvent>
 #include <QShortcut>
+#include <algorithm>
 
 using Rounding::toInt16;
 
@@ -35,6 +38,11 @@ void SelectionDialog::setUpDesign(AutoSizeLabel *title, const std::array<AutoSiz
     title->setFont(titleFont);
     FontSetup::applyPixelSizes(this);
     m_label1 = names;
+    m_strip = strip;
+    // The strip holds the focus, so that a screen reader follows the choice
+    // the keyboard reaches in it.
+    strip->setFocusPolicy(Qt::StrongFocus);
+    strip->setFocus();
 
     Handler::connect(strip, &PictureBox::mouseMove, this, &SelectionDialog::Picture1_MouseMove);
     Handler::connect(strip, &PictureBox::mouseDown, this, &SelectionDialog::Picture1_MouseDown);
@@ -54,4 +62,79 @@ void SelectionDialog::fitToStrip(const PictureBox *strip, LineControl *line, QWi
 bool SelectionDialog::beyondStrip(const PictureBox *strip, float x)
 {
     return x >= Twips::width(strip);
+}
+
+std::int16_t SelectionDialog::offeredCount() const
+{
+    // One choice per pitch of the strip.
+    return std::int16_t(m_state.hiddenMode + 3);
+}
+
+void SelectionDialog::offerChoices()
+{
+    QList<PictureBox::Choice> choices;
+    for (std::int16_t i = 0; i < offeredCount(); ++i) {
+        QString description = choiceDescription(i);
+        description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        choices.append({ Label1(i)->caption(), description, choiceRect(i) });
+    }
+    m_strip->setChoices(choices);
+    m_strip->setAccessibleName(windowTitle());
+}
+
+QPointF SelectionDialog::aimAt(std::int16_t index) const
+{
+    return QRectF(choiceRect(index)).center() * Twips::perPixel;
+}
+
+void SelectionDialog::hover(std::int16_t index)
+{
+    m_strip->setMarkedChoice(index);
+    const QPointF at = aimAt(index);
+    Picture1_MouseMove(Qt::NoButton, Qt::NoModifier, float(at.x()), float(at.y()));
+}
+
+void SelectionDialog::pick(std::int16_t index)
+{
+    const QPointF at = aimAt(index);
+    Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, float(at.x()), float(at.y()));
+}
+
+void SelectionDialog::keyPressEvent(QKeyEvent *event)
+{
+    const int last = offeredCount() - 1;
+    const int marked = m_strip->markedChoice();
+    const int key = event->key();
+    switch (key) {
+    case Qt::Key_Left:
+        hover(std::int16_t(std::max(0, marked - 1)));
+        break;
+    case Qt::Key_Right:
+        // The first step lands on the first choice.
+        hover(std::int16_t(marked < 0 ? 0 : std::min(last, marked + 1)));
+        break;
+    case Qt::Key_Home:
+        hover(0);
+        break;
+    case Qt::Key_End:
+        hover(std::int16_t(last));
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (marked >= 0)
+            pick(std::int16_t(marked));
+        break;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+        if (key - Qt::Key_1 <= last)
+            pick(std::int16_t(key - Qt::Key_1));
+        break;
+    default:
+        FormWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }

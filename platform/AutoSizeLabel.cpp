@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QAccessible>
 
 AutoSizeLabel::AutoSizeLabel(QWidget *parent) : QLabel(parent)
 {
@@ -18,7 +19,13 @@ void AutoSizeLabel::setCaption(const QString &caption)
     m_caption = caption;
     QString shown = caption;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString before = text();
     setText(shown);
+    // Heard as a change of the text, as a screen reader expects of a counter.
+    if (QAccessible::isActive() && shown != before) {
+        QAccessibleTextUpdateEvent changed(this, 0, before, shown);
+        QAccessible::updateAccessibility(&changed);
+    }
     if (m_autoSize)
         fitToCaption();
 }

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/FormWindow.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ FormWindow::FormWindow(Border border) : QWidget(nullptr)
         flags |= Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setWindowIcon(QApplication::windowIcon());
+    Accessibility::install();
 }
 
 FormWindow::~FormWindow()

@@ -4,8 +4,11 @@
 
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
@@ -79,6 +82,36 @@ void PictureBox::Refresh()
     repaint();
 }
 
+void PictureBox::setChoices(const QList<Choice> &choices)
+{
+    m_choices = choices;
+    m_marked = -1;
+    update();
+}
+
+void PictureBox::setMarkedChoice(int index)
+{
+    if (index < -1 || index >= m_choices.size() || index == m_marked)
+        return;
+    const int previous = m_marked;
+    m_marked = index;
+    update();
+    if (!QAccessible::isActive())
+        return;
+    for (int changed : { previous, index }) {
+        if (changed < 0)
+            continue;
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(changed);
+        QAccessible::updateAccessibility(&selection);
+    }
+    if (index >= 0 && hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(index);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
 void PictureBox::fitToPicture()
 {
     if (m_pictureImage.isNull())
@@ -133,6 +166,15 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.drawLine(outer.topRight() + QPoint(-1, 1), outer.bottomRight() + QPoint(-1, -1));
     }
     painter.drawImage(b, b, m_image);
+    if (m_marked >= 0) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        // Drawn only for the keyboard, so the frame is always wanted.
+        frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
+        frame.rect = m_choices.at(m_marked).rect.translated(b, b);
+        frame.backgroundColor = m_backColor;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }
 
 QPointF PictureBox::clientTwips(const QPointF &widgetPos) const
@@ -148,6 +190,7 @@ void PictureBox::mousePressEvent(QMouseEvent *event)
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
+    setMarkedChoice(-1);
     const QPointF at = clientTwips(event->position());
     Q_EMIT mouseMove(event->buttons(), event->modifiers(), float(at.x()), float(at.y()));
 }

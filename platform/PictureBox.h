@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QWidget>
 
 // The image keeps whatever is copied into it, also while the box is hidden,
@@ -44,6 +45,23 @@ public:
     void Cls();
     void Refresh();
 
+    // Choices laid out in the picture, as the keyboard and screen readers
+    // reach them: a name, a description and a rectangle in client pixels.
+    struct Choice
+    {
+        QString name;
+        QString description;
+        QRect rect;
+    };
+    const QList<Choice> &choices() const { return m_choices; }
+    void setChoices(const QList<Choice> &choices);
+
+    // The choice the keyboard stands on, or -1: marked by the style's focus
+    // frame over the picture, never in the image, and the current item for a
+    // screen reader. The mouse moving over the box takes over and clears it.
+    int markedChoice() const { return m_marked; }
+    void setMarkedChoice(int index);
+
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
@@ -68,4 +86,6 @@ private:
     int m_borderStyle = 1;
     QColor m_backColor = QColor(255, 255, 255);
     mutable QImage m_image;
+    QList<Choice> m_choices;
+    int m_marked = -1;
 };

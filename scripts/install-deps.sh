@@ -15,6 +15,7 @@ packages=(
   fonts-noto-cjk  # the fallback font, for the font tests under Noto Sans CJK JP alone
   libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox  # the beep, and its recording
   binutils-mingw-w64-x86-64 mingw-w64-common  # the Windows version resource, compiled in a test
+  at-spi2-core python3-pyatspi gir1.2-atspi-2.0  # the screen-reader check: the bus and a client
 )
 
 missing=()
@@ -41,7 +42,8 @@ Zubrik needs these (Debian names; use your system's equivalents):
   desktop-file-validate and appstreamcli,
   libcanberra (development files) and the freedesktop sound theme; for its test
   a PulseAudio server and its tools (pactl, parec), and SoX; the mingw-w64
-  resource compiler (x86_64-w64-mingw32-windres) and Windows headers.
+  resource compiler (x86_64-w64-mingw32-windres) and Windows headers; the
+  AT-SPI bus and Python's pyatspi.
 Debian packages: ${packages[*]}
 MSG
   exit 1

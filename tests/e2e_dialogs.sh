@@ -80,9 +80,8 @@ check_strip() { # check_strip SHOT EXPECTED STRIP_X STRIP_Y SPAN NAMES_Y CELL_X.
   (( width == 0 )) || fail "$shot: a name right of the strip"
 }
 
-# Picks in the open dialog at a point of its client area; the main picture must change.
-pick() { # pick TITLE X Y
-  click_at "$DIALOG" "$2" "$3"
+# Once the dialog has gone, the main picture must differ from before.png.
+picked() { # picked TITLE
   wait_gone "$1"
   sleep 0.1
   pic_shot "$WORK/after.png"
@@ -91,9 +90,36 @@ pick() { # pick TITLE X Y
   (( changed > 500 )) || fail "picking in '$1' changed only $changed pixels of the main picture"
 }
 
+# Picks in the open dialog at a point of its client area.
+pick() { # pick TITLE X Y
+  click_at "$DIALOG" "$2" "$3"
+  picked "$1"
+}
+
+# By keyboard alone: Tab moves to the next button, Space opens its dialog,
+# the keys given pick in it.
+key_pick() { # key_pick TITLE KEY...
+  local title=$1
+  shift
+  pic_shot "$WORK/before.png"
+  xdotool windowfocus --sync "$WINDOW" || true
+  xdotool key Tab space
+  DIALOG=$(wait_window "$title")
+  [[ -n "$DIALOG" ]] || fail "'$title' did not open from the keyboard"
+  xdotool windowfocus --sync "$DIALOG" || true
+  xdotool key --delay 50 "$@"
+  picked "$title"
+}
+
 start_xvfb
 start_game
 read -r MX MY _ _ < <(window_geometry "$WINDOW")
+
+# The keyboard alone, the mouse out of the way: Jump has the focus at start,
+# Tab reaches 肉選択, and after it ステージ選択.
+xdotool mousemove 0 0
+key_pick "肉選択" Right Right Right Return     # とり肉
+key_pick "ステージ選択" End Return             # 宇宙空間
 
 # Normal mode: three of each. Escape leaves the game as it was.
 open_dialog "肉選択" "${NIKUSEL[@]}" 359 236 "$WORK/form2.png"
