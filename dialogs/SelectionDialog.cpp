@@ -91,13 +91,17 @@ void SelectionDialog::hover(std::int16_t index)
 {
     m_strip->setMarkedChoice(index);
     const QPointF at = aimAt(index);
-    Picture1_MouseMove(Qt::NoButton, Qt::NoModifier, float(at.x()), float(at.y()));
+    Handler::run([&] {
+        Picture1_MouseMove(Qt::NoButton, Qt::NoModifier, float(at.x()), float(at.y()));
+    });
 }
 
 void SelectionDialog::pick(std::int16_t index)
 {
     const QPointF at = aimAt(index);
-    Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, float(at.x()), float(at.y()));
+    Handler::run([&] {
+        Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, float(at.x()), float(at.y()));
+    });
 }
 
 void SelectionDialog::keyPressEvent(QKeyEvent *event)
