@@ -5,13 +5,13 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: play check deps build pictures bench sanitize monkey screenshot clean
+.PHONY: play check deps build deb pictures bench sanitize monkey screenshot clean
 
 play: build
 	./$(BUILD)/zubrik
 
-# Every test, then again under the sanitizers (see `sanitize`).
-check: build
+# Every test (the package's among them: `deb` first), then again under the sanitizers (see `sanitize`).
+check: build deb
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) sanitize
 
@@ -21,6 +21,11 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The Debian package, built with dpkg-buildpackage in a copy of the work tree:
+# $(BUILD)/deb/zubrik_*.deb. tests/deb_check.sh tests it.
+deb: deps
+	./scripts/build-deb.sh $(BUILD)/deb $(JOBS)
 
 # Repaints every picture in assets/pictures/ (the tests check they match).
 pictures: build
@@ -41,7 +46,7 @@ sanitize: deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUBRIK_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j$(JOBS)
 	cd $(BUILD)-asan && $(SANITIZE_ENV) dbus-run-session -- ctest --output-on-failure -j$(JOBS) \
-	  -E '^(e2e_(main_window|dialogs|ending|highdpi)|tst_highdpi_.*|install_check)$$'
+	  -E '^(e2e_(main_window|dialogs|ending|highdpi)|tst_highdpi_.*|install_check|deb_check)$$'
 
 # Random play at length: 10,000,000 actions over ten seeds (SEEDS, ACTIONS per seed).
 SEEDS ?= 101,102,103,104,105,106,107,108,109,110

@@ -12,6 +12,8 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
+  # make deb and its test: the package build (dpkg-buildpackage needs build-essential) and lintian
+  build-essential dpkg-dev debhelper lintian
 )
 
 missing=()
@@ -35,7 +37,8 @@ Zubrik needs these (Debian names; use your system's equivalents):
   Qt 6.4 or later with Widgets and Test (development files),
   the IPA P Gothic font (or Noto Sans CJK JP),
   for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
-  desktop-file-validate and appstreamcli.
+  desktop-file-validate and appstreamcli,
+  for the Debian package: dpkg-buildpackage, debhelper and lintian.
 Debian packages: ${packages[*]}
 MSG
   exit 1
