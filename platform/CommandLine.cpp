@@ -44,14 +44,13 @@ void CommandLine::answerWithoutScreen(int argc, char **argv)
     addOptions(parser);
     if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help-all")))
         return;
+    Application::identify();
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
         // The help text names the program as invoked, which needs an application
         // object; a console one needs no display. process() prints and exits.
         const QCoreApplication console(argc, argv);
-        Application::identify();
         parser.process(console);
     }
-    Application::identify();
     refusePositionalArguments(parser);
 }
 
