@@ -5,14 +5,15 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: play check deps build pictures bench sanitize monkey screenshot clean exact
+.PHONY: play check deps build deb pictures bench sanitize monkey screenshot clean exact
 
 play: build
 	./$(BUILD)/zubrik
 
-# Every test, then the jump on a processor that fuses (see `exact`), then
-# every test again under the sanitizers (see `sanitize`).
-check: build
+# Every test (the package's among them: `deb` first), then the jump on a
+# processor that fuses (see `exact`), then every test again under the
+# sanitizers (see `sanitize`).
+check: build deb
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(if $(EXACT),$(MAKE) exact,@echo "No x86-64-v3 processor here: make exact skipped")
 	$(MAKE) sanitize
@@ -23,6 +24,11 @@ deps:
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
+
+# The Debian package, built with dpkg-buildpackage in a copy of the work tree:
+# $(BUILD)/deb/zubrik_*.deb. tests/deb_check.sh tests it.
+deb: deps
+	./scripts/build-deb.sh $(BUILD)/deb $(JOBS)
 
 # Repaints every picture in assets/pictures/ (the tests check they match).
 pictures: build
@@ -54,7 +60,7 @@ sanitize: deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUBRIK_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j$(JOBS)
 	cd $(BUILD)-asan && $(SANITIZE_ENV) dbus-run-session -- ctest --output-on-failure -j$(JOBS) \
-	  -E '^(e2e_(main_window|dialogs|ending|highdpi)|tst_highdpi_.*|install_check)$$'
+	  -E '^(e2e_(main_window|dialogs|ending|highdpi)|tst_highdpi_.*|install_check|deb_check)$$'
 
 # Random play at length: 10,000,000 actions over ten seeds (SEEDS, ACTIONS per seed).
 SEEDS ?= 101,102,103,104,105,106,107,108,109,110

@@ -3,11 +3,14 @@
 #include "core/Form1.h"
 #include "core/GameState.h"
 #include "platform/Application.h"
+#include "platform/CommandLine.h"
 
 int main(int argc, char *argv[])
 {
+    CommandLine::answerWithoutScreen(argc, argv);
     Application::setUpScreenScaling();
     Application application(argc, argv);
+    CommandLine::answer(application);
     GameState state;
     // Owned here, not deleted on close: a handler of this window may still be
     // on the stack inside a nested loop when the window closes.

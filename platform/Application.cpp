@@ -25,12 +25,17 @@ void Application::setUpScreenScaling()
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
+void Application::identify()
+{
+    QCoreApplication::setApplicationName(QStringLiteral(ZUBRIK_PRODUCT_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZUBRIK_VERSION));
+    // Lets desktops match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZUBRIK_APP_ID));
+}
+
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral(ZUBRIK_PRODUCT_NAME));
-    setApplicationVersion(QStringLiteral(ZUBRIK_VERSION));
-    // Lets desktops match the windows to the installed entry and its icon.
-    setDesktopFileName(QStringLiteral(ZUBRIK_APP_ID));
+    identify();
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/icon32.png"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/pictures/icon48.png"), QSize(48, 48));

@@ -19,6 +19,10 @@ public:
     // exists, in main() and in tests that make their own.
     static void setUpScreenScaling();
 
+    // Name, version and desktop id, as the desktop and --version see them. Also
+    // for the console application that answers --help and --version.
+    static void identify();
+
     Application(int &argc, char **argv);
 
     // Shows the start-up form and runs the event loop until the program ends;

@@ -16,6 +16,7 @@ packages=(
   libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox  # the beep, and its recording
   binutils-mingw-w64-x86-64 mingw-w64-common  # the Windows version resource, compiled in a test
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0  # the screen-reader check: the bus and a client
+  build-essential dpkg-dev debhelper lintian  # make deb: the package build, and lintian
 )
 
 missing=()
@@ -43,7 +44,8 @@ Zubrik needs these (Debian names; use your system's equivalents):
   libcanberra (development files) and the freedesktop sound theme; for its test
   a PulseAudio server and its tools (pactl, parec), and SoX; the mingw-w64
   resource compiler (x86_64-w64-mingw32-windres) and Windows headers; the
-  AT-SPI bus and Python's pyatspi.
+  AT-SPI bus and Python's pyatspi; for the Debian package, dpkg-buildpackage,
+  debhelper and lintian.
 Debian packages: ${packages[*]}
 MSG
   exit 1

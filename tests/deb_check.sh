@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Zubrik: the Debian package: lintian, its fields and files, and the game run from it.
+# Copyright (c) 2026 the Zubrik developers. MIT licence.
+#
+# Usage: deb_check.sh DEB_DIR VERSION PICTURES_DIR
+# As root (as in CI) the package is installed with apt-get, the installed game is
+# started, and the package is purged again; otherwise it is unpacked into a
+# scratch folder and the game started from there. Exits 77 (skipped) when
+# DEB_DIR holds no package: `make deb` builds one, and `make check` does first.
+set -euo pipefail
+
+deb_dir=$1 version=$2 pictures=$3
+shopt -s nullglob
+debs=("$deb_dir"/zubrik_"$version"_*.deb)
+if ((${#debs[@]} != 1)); then
+  echo "no zubrik_${version}_*.deb in $deb_dir: run make deb first"
+  exit 77
+fi
+deb=$(realpath "${debs[0]}")
+
+installed_here=
+purge() {
+  DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o APT::Get::AutomaticRemove=false zubrik
+}
+deb_cleanup() {
+  if [[ -n $installed_here ]] && dpkg-query -W zubrik >/dev/null 2>&1; then purge >/dev/null || true; fi
+}
+# Sets WORK, fail, start_xvfb, start_game; its own clean-up runs after ours.
+ZUBRIK=
+source "$(dirname "$0")/e2e_lib.sh"
+trap 'deb_cleanup; e2e_cleanup' EXIT
+
+# lintian: no error and no warning; info tags are shown.
+echo "lintian $(lintian --version | awk '{print $2}') on $(basename "$deb"):"
+lintian --info --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[[ $(field Version) == "$version" ]] || fail "version is $(field Version), not $version"
+[[ $(field Section) == games ]] || fail "section is $(field Section)"
+depends=$(field Depends)
+# libqt6gui6 carries the X11 platform plugin too; the font writes the captions.
+for needed in 'libqt6gui6 ' 'libqt6widgets6 ' 'fonts-ipafont-gothic | fonts-noto-cjk'; do
+  [[ $depends == *"$needed"* ]] || fail "Depends lacks '$needed': $depends"
+done
+[[ $(field Recommends) == *qt6-wayland* ]] || fail "qt6-wayland is not recommended"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
+expected=(/usr/games/zubrik /usr/share/man/man6/zubrik.6.gz
+  /usr/share/doc/zubrik/copyright /usr/share/doc/zubrik/changelog.gz /usr/share/doc/zubrik/Readme.txt
+  /usr/share/applications/org.example.zubrik.desktop /usr/share/metainfo/org.example.zubrik.metainfo.xml)
+for size in 32 48 64 96 128 192 256 512; do
+  expected+=("/usr/share/icons/hicolor/${size}x$size/apps/org.example.zubrik.png")
+done
+for file in "${expected[@]}"; do
+  grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
+done
+
+# The game as installed (as root) or as unpacked.
+if [[ $(id -u) == 0 ]]; then
+  mode=installed
+  if dpkg-query -W -f='${Status}' zubrik 2>/dev/null | grep -q ' installed$'; then
+    fail "zubrik is installed already; this test would replace and purge it"
+  fi
+  installed_here=1
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null \
+    || fail "apt-get could not install the package"
+  mapfile -t listed < <(dpkg -L zubrik)
+  root=
+else
+  mode=unpacked
+  root=$WORK/root
+  dpkg-deb -x "$deb" "$root"
+fi
+ZUBRIK=$root/usr/games/zubrik
+
+# The manual page tells of every option that --help lists.
+# Read from the package itself: a system may leave manual pages out when installing.
+dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/man/man6/zubrik.6.gz >"$WORK/zubrik.6.gz"
+manual=$(MANWIDTH=200 man -l "$WORK/zubrik.6.gz" 2>/dev/null)
+for option in $("$ZUBRIK" --help | grep -o -- '--[a-z-]*' | sort -u); do
+  grep -qF -- "$option" <<<"$manual" || fail "the manual page does not mention $option"
+done
+[[ $("$ZUBRIK" --version) == "Zubrik $version" ]] || fail "--version says '$("$ZUBRIK" --version)'"
+
+# The first frame: the first stage with the first meat standing on its shadow,
+# composed here from the pictures as the game's masked copies compose it.
+start_xvfb
+start_game
+read -r X Y _ _ < <(window_geometry "$WINDOW")
+masked() { # masked SHEET CELL_X WIDTH HEIGHT AT_X AT_Y: under the mask's black, the sprite
+  echo "( $pictures/$1 -crop ${3}x$4+$2+$4 +repage ) -geometry +$5+$6 -compose Multiply -composite"
+  echo "( $pictures/$1 -crop ${3}x$4+$2+0 +repage ) -geometry +$5+$6 -compose Plus -composite"
+}
+# shellcheck disable=SC2046
+$CONVERT "$pictures/bg0.png" $(masked kage.png 92 92 16 106 152) $(masked niku.png 0 92 42 106 120) \
+  "$WORK/expected.png"
+sleep 0.5
+shot "$WORK/first.png" "$X" "$Y" 303 183
+apart=$(differing_pixels "$WORK/expected.png" "$WORK/first.png")
+[[ $apart == 0 ]] || fail "the first frame differs from the pictures in $apart pixels"
+kill "$GAME_PID"
+wait "$GAME_PID" 2>/dev/null || true
+GAME_PID=
+
+# Purged, the package leaves nothing behind: no file it listed, and no folder
+# that no other package still holds.
+if [[ $mode == installed ]]; then
+  purge >/dev/null || fail "apt-get could not purge the package"
+  [[ -z $(dpkg-query -W -f='${Status}' zubrik 2>/dev/null) ]] || fail "dpkg still knows zubrik"
+  for path in "${listed[@]}"; do
+    [[ $path == /. ]] && continue
+    if [[ -d $path ]]; then
+      dpkg -S "$path" >/dev/null 2>&1 || fail "left behind: folder $path"
+    elif [[ -e $path || -L $path ]]; then
+      fail "left behind: $path"
+    fi
+  done
+  echo "installed, run and purged: ${#listed[@]} paths, none left"
+fi
+echo "deb check ($mode): 1 passed, 0 failed"
