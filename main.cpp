@@ -13,5 +13,7 @@ int main(int argc, char *argv[])
     // on the stack inside a nested loop when the window closes.
     Form1 mainWindow(state);
     mainWindow.show();
-    return application.exec();
+    const int status = application.exec();
+    Application::endBeforeTeardown(status);
+    return status;
 }

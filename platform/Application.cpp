@@ -7,6 +7,8 @@
 #include "platform/RuntimeError.h"
 
 #include <QIcon>
+#include <cstdio>
+#include <cstdlib>
 
 void Application::setUpScreenScaling()
 {
@@ -28,6 +30,19 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     icon.addFile(QStringLiteral(":/pictures/icon48.png"), QSize(48, 48));
     setWindowIcon(icon);
     FontSetup::install();
+}
+
+bool Application::onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void Application::endBeforeTeardown(int status)
+{
+    if (!onWayland())
+        return;
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/FormWindow.h"
 
+#include "platform/Application.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -83,6 +84,10 @@ void FormWindow::closeEvent(QCloseEvent *event)
 
 void FormWindow::centreOnScreen()
 {
+    // A Wayland compositor places every window itself and ignores a position
+    // asked for; sway, for one, centres a fixed-size window.
+    if (Application::onWayland())
+        return;
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
