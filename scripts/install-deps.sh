@@ -12,6 +12,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
+  qt6-wayland sway wtype grim jq  # the game as a native Wayland client, and its headless test
 )
 
 missing=()
@@ -35,7 +36,8 @@ Zubrik needs these (Debian names; use your system's equivalents):
   Qt 6.4 or later with Widgets and Test (development files),
   the IPA P Gothic font (or Noto Sans CJK JP),
   for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
-  desktop-file-validate and appstreamcli.
+  desktop-file-validate and appstreamcli;
+  Qt's Wayland platform plugin, and for its test sway, wtype, grim and jq.
 Debian packages: ${packages[*]}
 MSG
   exit 1
