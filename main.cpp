@@ -15,5 +15,7 @@ int main(int argc, char *argv[])
     // Owned here, not deleted on close: a handler of this window may still be
     // on the stack inside a nested loop when the window closes.
     Form1 mainWindow(state);
-    return Application::run(mainWindow);
+    const int status = Application::run(mainWindow);
+    Application::endBeforeTeardown(status);
+    return status;
 }

@@ -8,6 +8,8 @@
 
 #include <QIcon>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -41,6 +43,19 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     icon.addFile(QStringLiteral(":/pictures/icon48.png"), QSize(48, 48));
     setWindowIcon(icon);
     FontSetup::install();
+}
+
+bool Application::onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void Application::endBeforeTeardown(int status)
+{
+    if (!onWayland())
+        return;
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 int Application::run(QWidget &startForm)

@@ -40,6 +40,18 @@ public:
     // From endWithError() until run() returns.
     static bool endingWithError();
 
+    // True when the game is a native Wayland client: the compositor, not the
+    // program, places its windows.
+    static bool onWayland();
+
+    // Ends the program with the status the event loop returned, before the
+    // application object is torn down, where that teardown can hang; returns
+    // elsewhere. Qt 6.4's Wayland client can deadlock while it disconnects
+    // (the destructor waits for its event thread, which waits for a read the
+    // main thread never makes), leaving a process with no window that never
+    // ends. The game keeps nothing that needs the teardown.
+    static void endBeforeTeardown(int status);
+
     // The error box's prompt for an error number and its description.
     static QString errorPrompt(int number, const QString &description);
 };

@@ -3,6 +3,7 @@
 #include "platform/FormWindow.h"
 
 #include "platform/Accessibility.h"
+#include "platform/Application.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -85,6 +86,10 @@ void FormWindow::closeEvent(QCloseEvent *event)
 
 void FormWindow::centreOnScreen()
 {
+    // A Wayland compositor places every window itself and ignores a position
+    // asked for; sway, for one, centres a fixed-size window.
+    if (Application::onWayland())
+        return;
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

@@ -17,6 +17,7 @@ packages=(
   binutils-mingw-w64-x86-64 mingw-w64-common  # the Windows version resource, compiled in a test
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0  # the screen-reader check: the bus and a client
   build-essential dpkg-dev debhelper lintian  # make deb: the package build, and lintian
+  qt6-wayland sway wtype grim jq  # the game as a native Wayland client, and its headless test
 )
 
 missing=()
@@ -45,7 +46,8 @@ Zubrik needs these (Debian names; use your system's equivalents):
   a PulseAudio server and its tools (pactl, parec), and SoX; the mingw-w64
   resource compiler (x86_64-w64-mingw32-windres) and Windows headers; the
   AT-SPI bus and Python's pyatspi; for the Debian package, dpkg-buildpackage,
-  debhelper and lintian.
+  debhelper and lintian; Qt's Wayland platform plugin, and for its test sway,
+  wtype, grim and jq.
 Debian packages: ${packages[*]}
 MSG
   exit 1
