@@ -167,11 +167,18 @@ void PictureBox::paintEvent(QPaintEvent *)
     }
     painter.drawImage(b, b, m_image);
     if (m_marked >= 0) {
+        const QRect cell = m_choices.at(m_marked).rect.translated(b, b);
+        // Some styles' focus frame is a faint line that a bright picture swallows
+        // (Fusion's, on a sky): a ring in the highlight colour inside the cell
+        // makes the mark plain in every style.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(cell).adjusted(1, 1, -1, -1));
         QStyleOptionFocusRect frame;
         frame.initFrom(this);
         // Drawn only for the keyboard, so the frame is always wanted.
         frame.state |= QStyle::State_KeyboardFocusChange | QStyle::State_HasFocus;
-        frame.rect = m_choices.at(m_marked).rect.translated(b, b);
+        frame.rect = cell;
         frame.backgroundColor = m_backColor;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
     }
