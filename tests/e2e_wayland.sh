@@ -5,9 +5,10 @@
 # The window floats at its fixed size; the stage is pixel-exact against frames
 # composed from the pictures; Space jumps, a pause freezes the frame with its
 # overlay, thirty jumps and the key code open hidden mode, each selection
-# dialog has its size and Escape leaves the game as it was; the compositor's
-# close request ends the game with status 0, and the game says nothing on its
-# error stream all along.
+# dialog has its size and Escape leaves the game as it was, a meat and a stage
+# picked by keyboard are what the stage then shows; the compositor's close
+# request ends the game with status 0, and the game says nothing on its error
+# stream all along.
 ZUBRIK=${1:?usage: e2e_wayland.sh path/to/zubrik path/to/zubrik_jump_frames}
 JUMP_FRAMES=${2:?usage: e2e_wayland.sh path/to/zubrik path/to/zubrik_jump_frames}
 source "$(dirname "$0")/e2e_lib.sh"
@@ -15,7 +16,9 @@ source "$(dirname "$0")/wayland_lib.sh"
 
 # The frames a jump from the start can show, by fingerprint.
 mkdir "$WORK/frames"
-"$JUMP_FRAMES" "$WORK/frames" >/dev/null 2>"$WORK/frames.log" || { cat "$WORK/frames.log" >&2; fail "no frames composed"; }
+# Also the meat in cell 1 standing on the first stage and on the hidden one, as
+# the picks by keyboard at the end leave it.
+"$JUMP_FRAMES" "$WORK/frames" 0:1 3:1 >/dev/null 2>"$WORK/frames.log" || { cat "$WORK/frames.log" >&2; fail "no frames composed"; }
 declare -A FRAME
 for picture in "$WORK"/frames/*.png; do
   FRAME[$(fingerprint_picture "$picture")]=$(basename "$picture" .png)
@@ -157,6 +160,24 @@ dialog 肉選択 471 236
 keys -k Tab -k space                          # ステージ選択
 dialog ステージ選択 557 245
 echo "ok: hidden mode after $JUMPS jumps and the code"
+
+# Picks by keyboard alone: the second meat, then the last (hidden) stage. Each
+# dialog closes and the stage shows the pick, pixel for pixel.
+key_pick() { # key_pick TITLE FRAME KEY...
+  local title=$1 frame=$2
+  shift 2
+  keys -k space
+  wait_focused "$title"
+  keys "$@"
+  wait_gone "$title"
+  wait_focused Zubrik
+  poll 5 stage_is "$frame" || fail "after the pick in '$title' the stage is $(stage_now), not $frame"
+}
+keys -M shift -k Tab -m shift                 # 肉選択
+key_pick 肉選択 standing-0-1 -k Right -k Right -k Return
+keys -k Tab                                   # ステージ選択
+key_pick ステージ選択 standing-3-1 -k End -k Return
+echo "ok: the second meat and the hidden stage picked by keyboard"
 
 # The compositor asks the main window to close, as its close box would.
 as_user swaymsg '[title="^Zubrik$"] kill' >/dev/null || fail "the close request could not be sent"
