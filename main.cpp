@@ -7,10 +7,9 @@
 
 int main(int argc, char *argv[])
 {
-    CommandLine::answerWithoutScreen(argc, argv);
+    CommandLine::answer(argc, argv);
     Application::setUpScreenScaling();
     Application application(argc, argv);
-    CommandLine::answer(application);
     GameState state;
     // Owned here, not deleted on close: a handler of this window may still be
     // on the stack inside a nested loop when the window closes.

@@ -4,11 +4,12 @@
 
 #include "platform/Application.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -35,30 +36,40 @@ void refusePositionalArguments(const QCommandLineParser &parser)
 
 } // namespace
 
-void CommandLine::answerWithoutScreen(int argc, char **argv)
+void CommandLine::answer(int argc, char **argv)
 {
+    Application::identify();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
     addOptions(parser);
-    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help-all")))
+    if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help-all"))) {
+        if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+            // The help text names the program as invoked, which needs an
+            // application object; a console one needs no display. process()
+            // prints and exits.
+            const QCoreApplication console(argc, argv);
+            parser.process(console);
+        }
+        refusePositionalArguments(parser);
         return;
-    Application::identify();
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
-        // The help text names the program as invoked, which needs an application
-        // object; a console one needs no display. process() prints and exits.
-        const QCoreApplication console(argc, argv);
-        parser.process(console);
     }
-    refusePositionalArguments(parser);
-}
-
-void CommandLine::answer(const QCoreApplication &application)
-{
-    QCommandLineParser parser;
-    addOptions(parser);
-    // Prints help or version and exits, or refuses an unknown option with exit status 1.
-    parser.process(application);
-    refusePositionalArguments(parser);
+    // Options that only Qt can judge: its own (some with a value), or
+    // --help-all, which lists them. A Qt application that opens no screen (the
+    // last -platform given wins) takes its own options out and leaves the rest
+    // to be answered or refused; process() prints and exits. It exits before
+    // any font is loaded, so nothing is left held at the exit.
+    char platformOption[] = "-platform";
+    char offscreen[] = "offscreen";
+    std::vector<char *> judged(argv, argv + argc);
+    judged.push_back(platformOption);
+    judged.push_back(offscreen);
+    int judgedCount = int(judged.size());
+    judged.push_back(nullptr);
+    const QApplication judge(judgedCount, judged.data());
+    QCommandLineParser rest;
+    addOptions(rest);
+    rest.process(judge);
+    refusePositionalArguments(rest);
 }

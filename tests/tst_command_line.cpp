@@ -65,10 +65,16 @@ private Q_SLOTS:
         QTest::newRow("--help, no display") << QStringList { "--help" } << Screen::None << 0 << help << QString();
         QTest::newRow("stray argument, no display") << QStringList { "stage2" } << Screen::None << 1 << QString()
                                                     << QStringLiteral("Zubrik: Unexpected argument 'stage2'\\.\\n");
+        QTest::newRow("unknown option, no display") << QStringList { "--count=999998" } << Screen::None << 1
+                                                    << QString()
+                                                    << warnings + QStringLiteral("Zubrik: Unknown option 'count'\\.\\n");
         // --help-all lists Qt's own options too, which only the GUI application knows.
         QTest::newRow("--help-all") << QStringList { "--help-all" } << Screen::Offscreen << 0
                                     << QStringLiteral("Usage: \\S*zubrik \\[options\\]\\n(.*\\n)*  --platform .*\\n(.*\\n)*")
                                     << warnings;
+        QTest::newRow("--help-all, no display") << QStringList { "--help-all" } << Screen::None << 0
+                                                << QStringLiteral("Usage: \\S*zubrik \\[options\\]\\n(.*\\n)*  --platform .*\\n(.*\\n)*")
+                                                << warnings;
         QTest::newRow("unknown long option") << QStringList { "--count=999998" } << Screen::Offscreen << 1
                                              << QString()
                                              << warnings + QStringLiteral("Zubrik: Unknown option 'count'\\.\\n");
