@@ -5,9 +5,9 @@
 #include "platform/FontSetup.h"
 #include "platform/Twips.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QStyle>
-#include <QAccessible>
 
 AutoSizeLabel::AutoSizeLabel(QWidget *parent) : QLabel(parent)
 {
