@@ -14,7 +14,6 @@
 #include "platform/WidgetArray.h"
 
 #include <QKeyEvent>
-#include <QShortcut>
 #include <algorithm>
 
 using Rounding::toInt16;
@@ -46,9 +45,6 @@ void SelectionDialog::setUpDesign(AutoSizeLabel *title, const std::array<AutoSiz
 
     Handler::connect(strip, &PictureBox::mouseMove, this, &SelectionDialog::Picture1_MouseMove);
     Handler::connect(strip, &PictureBox::mouseDown, this, &SelectionDialog::Picture1_MouseDown);
-    // Escape is the close box's twin: the dialog goes, the game stays as it was.
-    auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(cancel, &QShortcut::activated, this, &QWidget::close);
 }
 
 void SelectionDialog::fitToStrip(const PictureBox *strip, LineControl *line, QWidget *frame)
@@ -128,6 +124,13 @@ void SelectionDialog::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Space:
         if (marked >= 0)
             pick(std::int16_t(marked));
+        break;
+    case Qt::Key_Escape:
+        // The close box's twin: the dialog goes, the game stays as it was. A
+        // key of the dialog's own, not a window shortcut, so that it acts
+        // whenever the other keys do, whichever window the toolkit counts as
+        // active.
+        close();
         break;
     case Qt::Key_1:
     case Qt::Key_2:

@@ -38,7 +38,7 @@ protected:
     explicit SelectionDialog(Form1 &mainWindow);
 
     // Call right after the design is set up: the title's size, the fonts, the
-    // name labels, the strip's mouse and the Escape key.
+    // name labels and the strip's mouse.
     void setUpDesign(AutoSizeLabel *title, const std::array<AutoSizeLabel *, 4> &names,
                      PictureBox *strip);
 

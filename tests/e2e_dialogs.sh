@@ -96,19 +96,18 @@ pick() { # pick TITLE X Y
   picked "$1"
 }
 
-# By keyboard alone: Tab moves to the next button, Space opens its dialog,
-# the keys given pick in it.
-key_pick() { # key_pick TITLE KEY...
-  local title=$1
-  shift
+# By keyboard alone: the opening keys (Tab space: Tab moves to the next
+# button, Space opens its dialog) open it, the keys given go to it.
+keys_in_dialog() { # keys_in_dialog TITLE OPENING_KEYS KEY...
+  local title=$1 opening=$2
+  shift 2
   pic_shot "$WORK/before.png"
   xdotool windowfocus --sync "$WINDOW" || true
-  xdotool key Tab space
+  xdotool key $opening
   DIALOG=$(wait_window "$title")
   [[ -n "$DIALOG" ]] || fail "'$title' did not open from the keyboard"
   xdotool windowfocus --sync "$DIALOG" || true
   xdotool key --delay 50 "$@"
-  picked "$title"
 }
 
 start_xvfb
@@ -118,8 +117,16 @@ read -r MX MY _ _ < <(window_geometry "$WINDOW")
 # The keyboard alone, the mouse out of the way: Jump has the focus at start,
 # Tab reaches 肉選択, and after it ステージ選択.
 xdotool mousemove 0 0
-key_pick "肉選択" Right Right Right Return     # とり肉
-key_pick "ステージ選択" End Return             # 宇宙空間
+keys_in_dialog "肉選択" "Tab space" Right Right Right Return     # とり肉
+picked "肉選択"
+keys_in_dialog "ステージ選択" "Tab space" End Return             # 宇宙空間
+picked "ステージ選択"
+# Escape as soon as a key has marked a choice, as the other keys come: the
+# dialog goes and the game stays as it was.
+keys_in_dialog "ステージ選択" space Right Escape
+wait_gone "ステージ選択"
+pic_shot "$WORK/after.png"
+[[ $(differing_pixels "$WORK/before.png" "$WORK/after.png") -eq 0 ]] || fail "Escape by keyboard changed the picture"
 
 # Normal mode: three of each. Escape leaves the game as it was.
 open_dialog "肉選択" "${NIKUSEL[@]}" 359 236 "$WORK/form2.png"

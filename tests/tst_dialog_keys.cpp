@@ -192,6 +192,37 @@ private Q_SLOTS:
         QCOMPARE(MainWindowDriver::samePixels(got.frame, before), cell < 0);
     }
 
+    // Escape goes the way of the other keys: it cancels whenever the dialog
+    // has the keyboard, also while the toolkit still counts another window as
+    // the active one (as it may with no window manager).
+    void escape_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("active");
+        for (const QString &kind : { QStringLiteral("character"), QStringLiteral("stage") }) {
+            QTest::newRow(qPrintable(kind + QStringLiteral(", dialog active"))) << kind << true;
+            QTest::newRow(qPrintable(kind + QStringLiteral(", main window active"))) << kind << false;
+        }
+    }
+    void escape()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, active);
+        MainWindowDriver d;
+        startElsewhere(d);
+        const QImage before = d.frame();
+        Opened opened = open(kind, d);
+        opened.dialog->show();
+        QWidget *activeWindow = active ? static_cast<QWidget *>(opened.dialog.get()) : d.form.get();
+        activeWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(activeWindow));
+        press(opened.strip, QStringLiteral("Right Escape"));
+        QVERIFY(!opened.dialog->isLoaded());
+        QCOMPARE(d.state.charFrameX, 92);
+        QCOMPARE(d.state.stageDc, d.form->Bg(1)->hDC());
+        QVERIFY(MainWindowDriver::samePixels(d.frame(), before));
+    }
+
     // The focus frame lies over the widget, never in the strip's image, and
     // only while the keyboard leads: the mouse takes it away again.
     void focusFrame_data()
