@@ -114,8 +114,10 @@ void Form4::Command1_Click()
 // request ends the game as 終わります does.
 void Form4::closeEvent(QCloseEvent *event)
 {
-    // The main window first, so that this window is the last to close and the
-    // application quits; this window's modal show returns once it has closed.
-    m_mainWindow.close();
+    // The main window goes too, unloaded rather than closed, since a window
+    // under a modal one takes no close; this window is then the last to
+    // close, and the application quits. Its modal show returns once it has
+    // closed.
+    m_mainWindow.unload();
     FormWindow::closeEvent(event);
 }

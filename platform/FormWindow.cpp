@@ -80,6 +80,15 @@ void FormWindow::showEvent(QShowEvent *event)
 
 void FormWindow::closeEvent(QCloseEvent *event)
 {
+    // A window under a modal one takes no close request until the modal one
+    // is gone: X11 refuses such a request before it reaches us, but Qt's
+    // Wayland client passes the compositor's on as a plain close, which would
+    // leave the modal dialog alone with the game out of sight.
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        event->ignore();
+        return;
+    }
     event->accept();
     unload();
 }

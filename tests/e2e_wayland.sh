@@ -7,7 +7,7 @@
 # overlay, thirty jumps and the key code open hidden mode, each selection
 # dialog has its size and Escape leaves the game as it was, a meat and a stage
 # picked by keyboard are what the stage then shows; the compositor's close
-# request ends the game with status 0, and the game says nothing on its error
+# request waits while a dialog is modal, and then ends the game with status 0, and the game says nothing on its error
 # stream all along.
 ZUBRIK=${1:?usage: e2e_wayland.sh path/to/zubrik path/to/zubrik_jump_frames}
 JUMP_FRAMES=${2:?usage: e2e_wayland.sh path/to/zubrik path/to/zubrik_jump_frames}
@@ -178,6 +178,20 @@ key_pick 肉選択 standing-0-1 -k Right -k Right -k Return
 keys -k Tab                                   # ステージ選択
 key_pick ステージ選択 standing-3-1 -k End -k Return
 echo "ok: the second meat and the hidden stage picked by keyboard"
+
+# The compositor asks the main window to close while a dialog is modal over
+# it, as X11 would not let it: the window stays, the dialog still picks (the
+# first stage again), and the game goes on.
+keys -k space                                 # ステージ選択
+wait_focused ステージ選択
+as_user swaymsg '[title="^Zubrik$"] kill' >/dev/null || fail "the close request could not be sent"
+sleep 0.5
+[[ -n "$(window_info Zubrik)" ]] || fail "the main window closed under the modal dialog"
+keys -k 1
+wait_gone ステージ選択
+wait_focused Zubrik
+poll 5 stage_is standing-0-1 || fail "after the pick under a close request the stage is $(stage_now)"
+echo "ok: no close under a modal dialog"
 
 # The compositor asks the main window to close, as its close box would.
 as_user swaymsg '[title="^Zubrik$"] kill' >/dev/null || fail "the close request could not be sent"
