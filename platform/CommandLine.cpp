@@ -3,35 +3,36 @@
 #include "platform/CommandLine.h"
 
 #include "platform/Application.h"
+#include "platform/QtOptions.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+#include <cstring>
+#include <memory>
 
 namespace {
 
-void addOptions(QCommandLineParser &parser)
+// Refusals read as QCommandLineParser's own: "Zubrik: Unknown option 'x'."
+[[noreturn]] void refuse(const QString &message)
 {
-    parser.setApplicationDescription(QStringLiteral(
-        "A jumping game: make a cut of meat jump, and count every jump.\n"
-        "The game takes no arguments, reads no files and saves nothing."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(message));
+    std::exit(CommandLine::failureExitCode);
 }
 
-// Positional arguments, which QCommandLineParser leaves to the program. Its own
-// refusals read "Zubrik: Unknown option 'x'.", and so does this one.
-void refusePositionalArguments(const QCommandLineParser &parser)
+// At the exit after an answer: an answer that could not be written in full
+// (a full disk, a closed output) fails the program, as in every command-line tool.
+void failOnUnwrittenAnswer()
 {
-    const QStringList stray = parser.positionalArguments();
-    if (stray.isEmpty())
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
         return;
-    std::fprintf(stderr, "%s: Unexpected argument '%s'.\n",
-                 qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(stray.first()));
-    std::exit(CommandLine::refusedExitCode);
+    const int error = errno;
+    std::fprintf(stderr, "%s: write error: %s\n", qUtf8Printable(QCoreApplication::applicationName()),
+                 std::strerror(error));
+    std::_Exit(CommandLine::failureExitCode);
 }
 
 } // namespace
@@ -42,34 +43,46 @@ void CommandLine::answer(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QtOptions qtOptions(arguments);
+    if (!qtOptions.optionMissingValue().isEmpty())
+        refuse(QStringLiteral("Missing value after '%1'.").arg(qtOptions.optionMissingValue()));
+
     QCommandLineParser parser;
-    addOptions(parser);
-    if (parser.parse(arguments) && !parser.isSet(QStringLiteral("help-all"))) {
-        if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
-            // The help text names the program as invoked, which needs an
-            // application object; a console one needs no display. process()
-            // prints and exits.
-            const QCoreApplication console(argc, argv);
-            parser.process(console);
-        }
-        refusePositionalArguments(parser);
-        return;
+    parser.setApplicationDescription(QStringLiteral(
+        "A jumping game: make a cut of meat jump, and count every jump.\n"
+        "The game takes no arguments, reads no files and saves nothing."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    // "-stage" is one unknown option, not five letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(qtOptions.rest()))
+        refuse(parser.errorText());
+    const bool helpAll = parser.isSet(QStringLiteral("help-all"));
+    if (helpAll || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        std::atexit(failOnUnwrittenAnswer);
+        // The answer names the program as invoked, which needs an application
+        // object: a console one, which needs no display, or for --help-all,
+        // which lists the GUI application's options too, a GUI one on the
+        // offscreen platform.
+        char platformOption[] = "-platform";
+        char offscreen[] = "offscreen";
+        char *applicationArguments[] = { argv[0], platformOption, offscreen, nullptr };
+        int count = helpAll ? 3 : 1;
+        std::unique_ptr<QCoreApplication> application;
+        if (helpAll)
+            application = std::make_unique<QApplication>(count, applicationArguments);
+        else
+            application = std::make_unique<QCoreApplication>(count, applicationArguments);
+        parser.process(qtOptions.rest()); // prints the answer and exits
     }
-    // Options that only Qt can judge: its own (some with a value), or
-    // --help-all, which lists them. A Qt application that opens no screen (the
-    // last -platform given wins) takes its own options out and leaves the rest
-    // to be answered or refused; process() prints and exits. It exits before
-    // any font is loaded, so nothing is left held at the exit.
-    char platformOption[] = "-platform";
-    char offscreen[] = "offscreen";
-    std::vector<char *> judged(argv, argv + argc);
-    judged.push_back(platformOption);
-    judged.push_back(offscreen);
-    int judgedCount = int(judged.size());
-    judged.push_back(nullptr);
-    const QApplication judge(judgedCount, judged.data());
-    QCommandLineParser rest;
-    addOptions(rest);
-    rest.process(judge);
-    refusePositionalArguments(rest);
+    const QStringList stray = parser.positionalArguments();
+    if (!stray.isEmpty())
+        refuse(QStringLiteral("Unexpected argument '%1'.").arg(stray.first()));
+
+    // Qt would abort with a core dump and advice to reinstall.
+    const QStringList unset = qtOptions.unsetDisplayVariables();
+    if (!unset.isEmpty()) {
+        refuse(QStringLiteral("No display to open: %1 %2 not set.")
+                   .arg(unset.join(QLatin1String(" and ")), QLatin1String(unset.size() == 1 ? "is" : "are")));
+    }
 }
