@@ -2,32 +2,22 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/Beep.h"
 
+#include "platform/EventSound.h"
+
 #include <QApplication>
-#include <canberra.h>
-#include <memory>
+#include <QTimer>
+#include <chrono>
 
 namespace {
 
-struct ContextDeleter
-{
-    void operator()(ca_context *context) const { ca_context_destroy(context); }
-};
-using Context = std::unique_ptr<ca_context, ContextDeleter>;
+// How often the event sound's outcome is looked at while it is pending: a
+// failure is known within milliseconds, and its fallback should be as prompt.
+constexpr std::chrono::milliseconds outcomePollInterval(10);
 
-// One context for the program's life, made at the first beep: it keeps the
-// connection to the sound server, so later beeps sound without delay.
-Context makeContext()
+EventSound &eventSound()
 {
-    ca_context *raw = nullptr;
-    if (ca_context_create(&raw) != CA_SUCCESS)
-        return {};
-    Context context(raw);
-    ca_context_change_props(context.get(),
-                            CA_PROP_APPLICATION_NAME, ZUBRIK_PRODUCT_NAME,
-                            CA_PROP_APPLICATION_ID, ZUBRIK_APP_ID,
-                            CA_PROP_APPLICATION_ICON_NAME, ZUBRIK_APP_ID,
-                            nullptr);
-    return context;
+    static EventSound sound;
+    return sound;
 }
 
 } // namespace
@@ -38,23 +28,35 @@ Beep::Handler &Beep::handler()
     return handler;
 }
 
-bool Beep::playEventSound()
-{
-    static const Context context = makeContext();
-    if (!context)
-        return false;
-    return ca_context_play(context.get(), 0,
-                           CA_PROP_EVENT_ID, "bell",
-                           CA_PROP_EVENT_DESCRIPTION, "Beep",
-                           nullptr) == CA_SUCCESS;
-}
-
 void Beep::ring()
 {
-    if (handler())
+    if (handler()) {
         handler()();
-    else if (!playEventSound())
+        return;
+    }
+    const std::uint64_t request = eventSound().request();
+    if (request == 0)
         QApplication::beep();
+    else
+        ringInsteadIfFailed(request);
+}
+
+// The toolkit's beep has to ring on this thread, so the outcome is fetched
+// here rather than reported by the event sound's worker.
+void Beep::ringInsteadIfFailed(std::uint64_t request)
+{
+    QTimer::singleShot(outcomePollInterval, qApp, [request] {
+        switch (eventSound().outcome(request)) {
+        case EventSound::Outcome::Played:
+            break;
+        case EventSound::Outcome::Failed:
+            QApplication::beep();
+            break;
+        case EventSound::Outcome::Pending:
+            ringInsteadIfFailed(request);
+            break;
+        }
+    });
 }
 
 void Beep::setHandler(Handler handler)

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 class Beep
@@ -12,7 +13,9 @@ public:
     // The desktop's own "bell" event sound (its sound theme, through the
     // event-sound library, under the player's sound settings), on X11 and on
     // Wayland alike. Where no event sound can be played, the toolkit's beep:
-    // the X bell on X11, nothing on Wayland.
+    // the X bell on X11, nothing on Wayland; where the sound server fails or
+    // keeps the sound waiting, the toolkit's beep a little later, and at once
+    // from then on. Returns at once, whatever the sound server does.
     static void ring();
 
     // Replace the real beep (tests); an empty handler restores it.
@@ -20,5 +23,5 @@ public:
 
 private:
     static Handler &handler();
-    static bool playEventSound();
+    static void ringInsteadIfFailed(std::uint64_t request);
 };

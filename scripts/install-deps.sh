@@ -13,7 +13,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
   desktop-file-utils appstream
   fonts-noto-cjk  # the fallback font, for the font tests under Noto Sans CJK JP alone
-  libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox  # the beep, and its recording
+  libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox python3  # the beep, its recording, a silent server
   binutils-mingw-w64-x86-64 mingw-w64-common  # the Windows version resource, compiled in a test
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0  # the screen-reader check: the bus and a client
   build-essential dpkg-dev debhelper lintian  # make deb: the package build, and lintian
@@ -43,7 +43,7 @@ Zubrik needs these (Debian names; use your system's equivalents):
   for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
   desktop-file-validate and appstreamcli,
   libcanberra (development files) and the freedesktop sound theme; for its test
-  a PulseAudio server and its tools (pactl, parec), and SoX; the mingw-w64
+  a PulseAudio server and its tools (pactl, parec), SoX and Python 3; the mingw-w64
   resource compiler (x86_64-w64-mingw32-windres) and Windows headers; the
   AT-SPI bus and Python's pyatspi; for the Debian package, dpkg-buildpackage,
   debhelper and lintian; Qt's Wayland platform plugin, and for its test sway,

@@ -9,9 +9,9 @@ source "$(dirname "$0")/e2e_lib.sh"
 JUMP=(152 204); PAUSE=(48 232)
 RATE=44100                      # the recording: 16-bit signed mono samples
 BYTES_PER_SECOND=$((RATE * 2))
-PULSE_PID=; RECORDER_PID=; WATCH_PID=
+PULSE_PID=; RECORDER_PID=; WATCH_PID=; SILENT_PID=
 beep_cleanup() {
-  for pid in "$RECORDER_PID" "$WATCH_PID" "$PULSE_PID"; do
+  for pid in "$RECORDER_PID" "$WATCH_PID" "$PULSE_PID" "$SILENT_PID"; do
     [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
   done
   e2e_cleanup
@@ -82,10 +82,22 @@ jump_pairs() { # jump_pairs N
   for i in $(seq "$1"); do xdotool key --delay 80 space space sleep 0.6; done
 }
 
-# 30 jumps with the focused jump button's key (answering the box at 10), then
-# one more jump paused in mid-air; then the code. Sets RELEASE, the time the
+# The code, typed while a jump is paused in mid-air. Sets RELEASE, the time the
 # code's last key went up (give or take the start of a process), and
 # BELLS_BEFORE, the X bells rung until just before.
+type_code() {
+  xdotool key --delay 60 Up Up a Right b Down Left Left a
+  # Held well short of the server's key repeat (660 ms), which would type more.
+  xdotool keydown Down
+  sleep 0.3
+  # Counted from here: ImageMagick's import rings the bell after each screenshot.
+  BELLS_BEFORE=$(bells)
+  RELEASE=$(now)
+  xdotool keyup Down
+}
+
+# 30 jumps with the focused jump button's key (answering the box at 10), then
+# one more jump paused in mid-air; then the code (type_code).
 play_and_type_code() {
   start_game
   jump_pairs 5
@@ -108,14 +120,28 @@ play_and_type_code() {
     if (( $(differing_pixels "$WORK/standing.png" "$WORK/paused.png") > 200 )); then paused=1; break; fi
   done
   (( paused )) || fail "no jump could be paused in the air"
-  xdotool key --delay 60 Up Up a Right b Down Left Left a
-  # Held well short of the server's key repeat (660 ms), which would type more.
-  xdotool keydown Down
-  sleep 0.3
-  # Counted from here: ImageMagick's import rings the bell after each screenshot.
-  BELLS_BEFORE=$(bells)
-  RELEASE=$(now)
-  xdotool keyup Down
+  type_code
+}
+
+# Fails unless the game's thread takes in a mouse press within 100 ms: Qt marks
+# the window's _NET_WM_USER_TIME as it handles the press. The press lands on the
+# jump button, disabled while paused.
+expect_press_answered() { # expect_press_answered SCENARIO
+  local spy start end
+  coproc SPY { exec xprop -spy -id "$WINDOW" _NET_WM_USER_TIME; }
+  spy=$SPY_PID
+  read -r -t 5 -u "${SPY[0]}" _ || fail "$1: the window's user time cannot be watched"
+  xdotool mousemove --window "$WINDOW" "${JUMP[@]}"
+  start=$EPOCHREALTIME
+  xdotool mousedown 1
+  read -r -t 5 -u "${SPY[0]}" _ || { kill "$spy"; fail "$1: the window took in no press for 5 s"; }
+  end=$EPOCHREALTIME
+  xdotool mouseup 1
+  kill "$spy"; wait "$spy" 2>/dev/null || true
+  local ms
+  ms=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%d", (b - a) * 1000 }')
+  echo "$1: a press taken in after $ms ms"
+  (( ms < 100 )) || fail "$1: a press waited $ms ms"
 }
 
 start_xvfb
@@ -145,6 +171,36 @@ awk -v p="$after" 'BEGIN { exit !(p > 0.05) }' || fail "no beep heard after the 
 expect_clean_exit "closed after the event sound"
 kill "$PULSE_PID"; wait "$PULSE_PID" 2>/dev/null || true; PULSE_PID=
 
+# A sound server that takes the connection and never answers (the sound
+# library waits 30 s for it): no beep holds up the game, the X bell rings for
+# each once the server is given up, at once from then on, and the game ends
+# without waiting for it.
+/usr/bin/python3 -c 'import socket, sys
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen()
+held = []
+while True:
+    held.append(server.accept())' "$WORK/silent" &
+SILENT_PID=$!
+for _ in $(seq 50); do [[ -S "$WORK/silent" ]] && break; sleep 0.1; done
+export PULSE_SERVER="unix:$WORK/silent"
+play_and_type_code
+first_bells=$BELLS_BEFORE
+expect_press_answered "a beep waiting on a silent server"
+type_code
+expect_press_answered "a second beep behind it"
+sleep 2.5
+rung=$(( $(bells) - first_bells ))
+(( rung == 2 )) || fail "$rung X bells for two beeps once the silent server was given up, not 2"
+type_code
+sleep 0.3
+rung=$(( $(bells) - BELLS_BEFORE ))
+(( rung == 1 )) || fail "$rung X bells at once for a beep after the server was given up, not 1"
+"$WM_CLOSE" "$WINDOW" || fail "the close request could not be sent"
+expect_clean_exit "closed while the silent server is still awaited"
+kill "$SILENT_PID"; wait "$SILENT_PID" 2>/dev/null || true; SILENT_PID=
+
 # No sound server to reach and no sound device: the X bell instead.
 export PULSE_SERVER="unix:$WORK/no-such-server"
 : >"$WORK/no-devices.conf"
@@ -156,4 +212,4 @@ rung=$(( $(bells) - BELLS_BEFORE ))
 
 "$WM_CLOSE" "$WINDOW" || fail "the close request could not be sent"
 expect_clean_exit "closed after the X bell"
-echo "e2e beep: 2 passed, 0 failed"
+echo "e2e beep: 3 passed, 0 failed"
