@@ -35,8 +35,8 @@ for kind in uid gid; do
   usermod "--add-sub${kind}s" "$first-$((first + 65535))" "$user"
 done
 
-find "$out" -mindepth 1 -maxdepth 1 ! -name chroot -exec rm -rf {} + 2>/dev/null || true
 mkdir -p "$out/chroot"
+find "$out" -mindepth 1 -maxdepth 1 ! -name chroot -exec rm -rf {} +
 
 if [[ ! -e $chroot ]]; then
   sources=/etc/apt/sources.list.d/debian.sources
@@ -52,13 +52,13 @@ fi
 "$top/scripts/copy-work-tree.sh" "$out/source/zubrik-$version"
 (cd "$out/source" && dpkg-source --build "zubrik-$version")
 
-# The chroot, some 2 GB once the Build-Depends are in, is unpacked on the RAM
-# disk where one has room for it: unpacking and removing it take seconds there,
-# and a minute or more on a disk that discards freed blocks.
+# The chroot, over 1 GB once the Build-Depends are in, is unpacked on the RAM
+# disk where one has room for it: unpacking, installing into and removing it
+# take seconds there, and up to a minute or more each on a busy disk.
 ram_disk_fits() {
   [[ $(stat -f -c %T /dev/shm 2>/dev/null) == tmpfs ]] &&
     [[ $(findmnt -no OPTIONS -T /dev/shm | tail -n 1) != *noexec* ]] &&
-    (($(df --output=avail -BG /dev/shm | tail -n 1 | tr -dc 0-9) >= 4))
+    (($(df --output=avail -BG /dev/shm | tail -n 1 | tr -dc 0-9) >= 2))
 }
 config=$out/sbuildrc
 {
