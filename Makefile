@@ -30,6 +30,15 @@ build: deps
 deb: deps
 	./scripts/build-deb.sh $(BUILD)/deb $(JOBS)
 
+# The package again, as Debian builds it: by sbuild, in a fresh Debian chroot
+# holding build-essential and the Build-Depends alone, kept as a tarball in
+# $(BUILD)/deb-clean/chroot/ for the next run. `check` builds it too, and
+# tests/deb_check.sh checks it is the same as `deb`'s, byte for byte.
+.PHONY: deb-clean
+check: deb-clean
+deb-clean: deps
+	./scripts/build-deb-clean.sh $(BUILD)/deb-clean $(JOBS)
+
 # Repaints every picture in assets/pictures/ (the tests check they match).
 pictures: build
 	cmake --build $(BUILD) --target paint_pictures

@@ -16,15 +16,7 @@ cd "$top"
 version=$(dpkg-parsechangelog -S Version)
 source=$out/zubrik-$version
 rm -rf "$out"
-mkdir -p "$source"
-
-# The files git has or would take: tracked ones, changed or not, and new ones
-# that are not ignored (build trees are).
-git ls-files -z --cached --others --exclude-standard |
-  while IFS= read -r -d '' file; do
-    [[ -e $file ]] && printf '%s\0' "$file"
-  done |
-  tar --null -T - -cf - | tar -xf - -C "$source"
+"$top/scripts/copy-work-tree.sh" "$source"
 
 (cd "$source" && dpkg-buildpackage -b -us -uc -j"$jobs")
 rm -rf "$source"

@@ -2,8 +2,9 @@
 # Zubrik: installs the packages the game needs to build, run and be tested.
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
 #
-# Installs only what is missing, with apt-get as root or through sudo. On a
-# system without apt-get it names what to install and stops.
+# Installs only what is missing, with apt-get as root or through sudo, waiting
+# a while if another package manager is at work. On a system without apt-get
+# it names what to install and stops.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,7 @@ packages=(
   binutils-mingw-w64-x86-64 mingw-w64-common  # the Windows version resource, compiled in a test
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0  # the screen-reader check: the bus and a client
   build-essential dpkg-dev debhelper lintian  # make deb: the package build, and lintian
+  sbuild mmdebstrap uidmap  # make deb-clean: the package built in a fresh chroot
   qt6-wayland sway wtype grim jq  # the game as a native Wayland client, and its headless test
 )
 
@@ -46,7 +48,8 @@ Zubrik needs these (Debian names; use your system's equivalents):
   a PulseAudio server and its tools (pactl, parec), SoX and Python 3; the mingw-w64
   resource compiler (x86_64-w64-mingw32-windres) and Windows headers; the
   AT-SPI bus and Python's pyatspi; for the Debian package, dpkg-buildpackage,
-  debhelper and lintian; Qt's Wayland platform plugin, and for its test sway,
+  debhelper and lintian, and to build it in a fresh chroot sbuild, mmdebstrap
+  and newuidmap; Qt's Wayland platform plugin, and for its test sway,
   wtype, grim and jq.
 Debian packages: ${packages[*]}
 MSG
@@ -64,5 +67,6 @@ fi
 
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+apt_get=$(dirname "$0")/apt-get-waiting.sh
+"${as_root[@]}" "$apt_get" update -qq
+"${as_root[@]}" "$apt_get" install -y -qq --no-install-recommends "${missing[@]}"

@@ -2,14 +2,17 @@
 # Zubrik: the Debian package: lintian, its fields and files, and the game run from it.
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
 #
-# Usage: deb_check.sh DEB_DIR VERSION PICTURES_DIR
+# Usage: deb_check.sh DEB_DIR VERSION PICTURES_DIR [CLEAN_DEB_DIR]
 # As root (as in CI) the package is installed with apt-get, the installed game is
 # started, and the package is purged again; otherwise it is unpacked into a
 # scratch folder and the game started from there. Exits 77 (skipped) when
 # DEB_DIR holds no package: `make deb` builds one, and `make check` does first.
+# CLEAN_DEB_DIR holds the package built in a fresh chroot (make deb-clean), if
+# built; it must be the same, byte for byte.
 set -euo pipefail
 
-deb_dir=$1 version=$2 pictures=$3
+deb_dir=$1 version=$2 pictures=$3 clean_deb_dir=${4:-}
+apt_get=$(realpath "$(dirname "$0")/../scripts/apt-get-waiting.sh")
 shopt -s nullglob
 debs=("$deb_dir"/zubrik_"$version"_*.deb)
 if ((${#debs[@]} != 1)); then
@@ -19,10 +22,12 @@ fi
 deb=$(realpath "${debs[0]}")
 
 installed_here=
+HOLDER_PID=
 purge() {
-  DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o APT::Get::AutomaticRemove=false zubrik
+  DEBIAN_FRONTEND=noninteractive "$apt_get" purge -y -qq -o APT::Get::AutomaticRemove=false zubrik
 }
 deb_cleanup() {
+  if [[ -n $HOLDER_PID ]]; then kill "$HOLDER_PID" 2>/dev/null || true; fi
   if [[ -n $installed_here ]] && dpkg-query -W zubrik >/dev/null 2>&1; then purge >/dev/null || true; fi
 }
 # Sets WORK, fail, start_xvfb, start_game; its own clean-up runs after ours.
@@ -33,6 +38,19 @@ trap 'deb_cleanup; e2e_cleanup' EXIT
 # lintian: no error and no warning; info tags are shown.
 echo "lintian $(lintian --version | awk '{print $2}') on $(basename "$deb"):"
 lintian --info --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
+
+# Reproducible: the package from the clean chroot has the same bytes (and so
+# passes lintian too), though the two builds ran on different systems.
+clean_deb=$clean_deb_dir/$(basename "$deb")
+if [[ -n $clean_deb_dir && -e $clean_deb ]]; then
+  if ! cmp "$deb" "$clean_deb"; then
+    diff "${deb%.deb}.buildinfo" "${clean_deb%.deb}.buildinfo" || true
+    fail "the package from the clean chroot differs from this one (their .buildinfo above)"
+  fi
+  echo "the clean chroot built the same package, byte for byte"
+else
+  echo "no package from a clean chroot in '$clean_deb_dir' (make deb-clean): not compared"
+fi
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Version) == "$version" ]] || fail "version is $(field Version), not $version"
@@ -55,15 +73,43 @@ for file in "${expected[@]}"; do
   grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
 done
 
+# Holds the dpkg front-end lock as apt does (an fcntl lock) for SECONDS, in the
+# background; returns once it has it, with HOLDER_PID set.
+hold_dpkg_lock() {
+  rm -f "$WORK/held"
+  python3 -c 'import fcntl, sys, time
+lock = open("/var/lib/dpkg/lock-frontend", "a")
+fcntl.lockf(lock, fcntl.LOCK_EX)
+open(sys.argv[2], "w").close()
+time.sleep(float(sys.argv[1]))' "$1" "$WORK/held" &
+  HOLDER_PID=$!
+  until [[ -e $WORK/held ]]; do
+    kill -0 "$HOLDER_PID" 2>/dev/null || fail "could not take the dpkg lock"
+    sleep 0.1
+  done
+}
+
 # The game as installed (as root) or as unpacked.
 if [[ $(id -u) == 0 ]]; then
   mode=installed
   if dpkg-query -W -f='${Status}' zubrik 2>/dev/null | grep -q ' installed$'; then
     fail "zubrik is installed already; this test would replace and purge it"
   fi
+  # The package system busy, as while the daily upgrade runs: a holder that
+  # does not let go stops apt-get after the bound, with a line that names it;
+  # one that lets go in time lets the install go ahead.
+  hold_dpkg_lock 60
+  if ZUBRIK_APT_LOCK_WAIT=2 "$apt_get" check >"$WORK/busy.log" 2>&1; then
+    fail "apt-get went ahead while another process held the dpkg lock"
+  fi
+  grep -qF "gave up after 2s: process $HOLDER_PID (python3) holds /var/lib/dpkg/lock-frontend" "$WORK/busy.log" \
+    || fail "no line naming the lock's holder: $(cat "$WORK/busy.log")"
+  kill "$HOLDER_PID"
+  wait "$HOLDER_PID" 2>/dev/null || true
+  hold_dpkg_lock 3
   installed_here=1
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null \
-    || fail "apt-get could not install the package"
+  DEBIAN_FRONTEND=noninteractive "$apt_get" install -y -qq --no-install-recommends "$deb" >"$WORK/install.log" 2>&1 \
+    || fail "apt-get could not install the package: $(cat "$WORK/install.log")"
   mapfile -t listed < <(dpkg -L zubrik)
   root=
 else
