@@ -4,6 +4,8 @@
 #
 # Installs only what is missing, with apt-get as root or through sudo. On a
 # system without apt-get it names what to install and stops.
+# Usage: install-deps.sh [PACKAGE...]   (given packages instead of the list below;
+# scripts/install-arm64-deps.sh names the cross build's this way)
 set -euo pipefail
 
 packages=(
@@ -19,6 +21,7 @@ packages=(
   build-essential dpkg-dev debhelper lintian  # make deb: the package build, and lintian
   qt6-wayland sway wtype grim jq  # the game as a native Wayland client, and its headless test
 )
+(($# == 0)) || packages=("$@")
 
 missing=()
 if command -v dpkg-query >/dev/null 2>&1; then

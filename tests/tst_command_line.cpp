@@ -1,5 +1,7 @@
 // Zubrik: the real program's command line: --help, --version, Qt's own options, and refusals.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "BuiltProgram.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -38,7 +40,7 @@ private:
     static void start(QProcess &game, const QStringList &arguments, Screen screen)
     {
         game.setProcessEnvironment(environmentFor(screen));
-        game.start(QStringLiteral(ZUBRIK_EXECUTABLE), arguments);
+        startBuiltProgram(game, QStringLiteral(ZUBRIK_EXECUTABLE), arguments);
         QVERIFY(game.waitForStarted());
     }
 
