@@ -25,9 +25,14 @@ packages=(
 
 missing=()
 if command -v dpkg-query >/dev/null 2>&1; then
+  # A name without an architecture means this machine's, as to apt-get; with a
+  # foreign one added (arm64), a library's dev package can be there twice.
+  native=$(dpkg --print-architecture)
   for package in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+    arch=$native
+    [[ $package != *:* ]] || arch=${package#*:}
+    status=$(dpkg-query -W -f='${Status} ${Architecture}\n' "$package" 2>/dev/null || true)
+    grep -qxE "install ok installed ($arch|all)" <<<"$status" || missing+=("$package")
   done
 else
   missing=("${packages[@]}")
