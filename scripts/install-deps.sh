@@ -5,6 +5,8 @@
 # Installs only what is missing, with apt-get as root or through sudo, waiting
 # a while if another package manager is at work. On a system without apt-get
 # it names what to install and stops.
+# Usage: install-deps.sh [PACKAGE...]   (given packages instead of the list below;
+# scripts/install-arm64-deps.sh names the cross build's this way)
 set -euo pipefail
 
 packages=(
@@ -21,12 +23,18 @@ packages=(
   sbuild mmdebstrap uidmap  # make deb-clean: the package built in a fresh chroot
   qt6-wayland sway wtype grim jq  # the game as a native Wayland client, and its headless test
 )
+(($# == 0)) || packages=("$@")
 
 missing=()
 if command -v dpkg-query >/dev/null 2>&1; then
+  # A name without an architecture means this machine's, as to apt-get; with a
+  # foreign one added (arm64), a library's dev package can be there twice.
+  native=$(dpkg --print-architecture)
   for package in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+    arch=$native
+    [[ $package != *:* ]] || arch=${package#*:}
+    status=$(dpkg-query -W -f='${Status} ${Architecture}\n' "$package" 2>/dev/null || true)
+    grep -qxE "install ok installed ($arch|all)" <<<"$status" || missing+=("$package")
   done
 else
   missing=("${packages[@]}")

@@ -2,16 +2,18 @@
 # Zubrik: the Debian package: lintian, its fields and files, and the game run from it.
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
 #
-# Usage: deb_check.sh DEB_DIR VERSION PICTURES_DIR [CLEAN_DEB_DIR]
+# Usage: deb_check.sh DEB_DIR VERSION PICTURES_DIR [CLEAN_DEB_DIR [CROSS_DEB_DIR]]
 # As root (as in CI) the package is installed with apt-get, the installed game is
 # started, and the package is purged again; otherwise it is unpacked into a
 # scratch folder and the game started from there. Exits 77 (skipped) when
 # DEB_DIR holds no package: `make deb` builds one, and `make check` does first.
 # CLEAN_DEB_DIR holds the package built in a fresh chroot (make deb-clean), if
-# built; it must be the same, byte for byte.
+# built; it must be the same, byte for byte. A package cross-built for another
+# architecture in CROSS_DEB_DIR (`make deb-arm64`) is linted too and compared
+# with this one.
 set -euo pipefail
 
-deb_dir=$1 version=$2 pictures=$3 clean_deb_dir=${4:-}
+deb_dir=$1 version=$2 pictures=$3 clean_deb_dir=${4:-} cross_dir=${5:-}
 apt_get=$(realpath "$(dirname "$0")/../scripts/apt-get-waiting.sh")
 shopt -s nullglob
 debs=("$deb_dir"/zubrik_"$version"_*.deb)
@@ -85,6 +87,29 @@ done
 for file in "${expected[@]}"; do
   grep -qxF "$file" <<<"$contents" || fail "the package lacks $file"
 done
+
+# The cross-built package: lintian, and what a package for any architecture
+# shares with this one: every path with its mode and owner, the fields but the
+# architecture, the installed size and the versions depended on, and the
+# architecture-independent files (under /usr/share) byte for byte.
+shared_part() {
+  dpkg-deb -c "$1" | awk '{ $3 = $4 = $5 = ""; print }'
+  dpkg-deb -f "$1" | grep -vE '^(Architecture|Installed-Size):' | sed -E '/^Depends:/ s/ \([^)]*\)//g'
+  dpkg-deb -I "$1" md5sums | grep ' usr/share/'
+}
+cross_debs=()
+[[ -z $cross_dir ]] || cross_debs=("$cross_dir"/zubrik_"$version"_*.deb)
+if ((${#cross_debs[@]} == 1)); then
+  cross=${cross_debs[0]} arch=$(dpkg-deb -f "${cross_debs[0]}" Architecture)
+  [[ $arch != "$(field Architecture)" ]] || fail "$cross is for $arch too"
+  echo "lintian on $(basename "$cross"):"
+  lintian --info --fail-on error,warning "$cross" || fail "lintian found errors or warnings for $arch"
+  diff <(shared_part "$deb") <(shared_part "$cross") ||
+    fail "the $arch package differs from $(basename "$deb") as shown (< $(field Architecture), > $arch)"
+  echo "the $arch package holds the same as this one"
+elif [[ -n $cross_dir ]]; then
+  echo "no zubrik_${version}_*.deb in $cross_dir (make deb-arm64): no cross-built package compared"
+fi
 
 # Holds the dpkg front-end lock as apt does (an fcntl lock) for SECONDS, in the
 # background; returns once it has it, with HOLDER_PID set.

@@ -1,5 +1,7 @@
 // Zubrik: the real program's command line: --help, --version, Qt's own options, and refusals.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "BuiltProgram.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -46,7 +48,7 @@ private:
     void start(QProcess &game, const QStringList &arguments, Screen screen) const
     {
         game.setProcessEnvironment(environmentFor(screen));
-        game.start(QStringLiteral(ZUBRIK_EXECUTABLE), arguments);
+        startBuiltProgram(game, QStringLiteral(ZUBRIK_EXECUTABLE), arguments);
         QVERIFY(game.waitForStarted());
     }
 

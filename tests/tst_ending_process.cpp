@@ -1,5 +1,7 @@
 // Zubrik: the way out on a real process: from the last press to a clean exit.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "BuiltProgram.h"
+
 #include <QProcess>
 #include <QtTest>
 
@@ -11,7 +13,7 @@ private Q_SLOTS:
     void quitButtonEndsTheProcessWithZero()
     {
         QProcess game;
-        game.start(QStringLiteral(ZUBRIK_ENDING_DRIVER), { QStringLiteral("--auto") });
+        startBuiltProgram(game, QStringLiteral(ZUBRIK_ENDING_DRIVER), { QStringLiteral("--auto") });
         QVERIFY(game.waitForStarted());
         QVERIFY2(game.waitForFinished(30000), "the game did not end after 終わります");
         const QString out = QString::fromUtf8(game.readAllStandardOutput());

@@ -1,5 +1,6 @@
 // Zubrik: tests that an untrapped run-time error ends the program cleanly, with its box.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "BuiltProgram.h"
 #include "MainWindowDriver.h"
 
 #include "platform/Application.h"
@@ -85,7 +86,7 @@ private Q_SLOTS:
     void aRealProcessEndsWithTheBoxAndStatusOne()
     {
         QProcess game;
-        game.start(QStringLiteral(ZUBRIK_COUNTER_DRIVER), { QStringLiteral("12a") });
+        startBuiltProgram(game, QStringLiteral(ZUBRIK_COUNTER_DRIVER), { QStringLiteral("12a") });
         QVERIFY(game.waitForStarted());
         QVERIFY2(game.waitForFinished(60000), "the game did not end after the error");
         const QString out = QString::fromUtf8(game.readAllStandardOutput());
