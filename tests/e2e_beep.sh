@@ -74,6 +74,11 @@ peak() { # peak FROM TO
 
 # Bells rung on the display so far.
 bells() { grep -c '^bell$' "$WORK/bells" || true; }
+# Fails unless COUNT bells have rung since SINCE.
+expect_bells() { # expect_bells SINCE COUNT WHEN
+  local rung=$(( $(bells) - $1 ))
+  (( rung == $2 )) || fail "$rung X bells $3, not $2"
+}
 
 # Jumps in pairs with the focused jump button's key: a press and one in mid-air
 # count, a third before the landing would not.
@@ -191,12 +196,10 @@ expect_press_answered "a beep waiting on a silent server"
 type_code
 expect_press_answered "a second beep behind it"
 sleep 2.5
-rung=$(( $(bells) - first_bells ))
-(( rung == 2 )) || fail "$rung X bells for two beeps once the silent server was given up, not 2"
+expect_bells "$first_bells" 2 "for two beeps once the silent server was given up"
 type_code
 sleep 0.3
-rung=$(( $(bells) - BELLS_BEFORE ))
-(( rung == 1 )) || fail "$rung X bells at once for a beep after the server was given up, not 1"
+expect_bells "$BELLS_BEFORE" 1 "at once for a beep after the server was given up"
 "$WM_CLOSE" "$WINDOW" || fail "the close request could not be sent"
 expect_clean_exit "closed while the silent server is still awaited"
 kill "$SILENT_PID"; wait "$SILENT_PID" 2>/dev/null || true; SILENT_PID=
@@ -207,8 +210,7 @@ export PULSE_SERVER="unix:$WORK/no-such-server"
 export ALSA_CONFIG_PATH="$WORK/no-devices.conf"
 play_and_type_code
 sleep 1
-rung=$(( $(bells) - BELLS_BEFORE ))
-(( rung == 1 )) || fail "$rung X bells after the code with no sound to play, not 1"
+expect_bells "$BELLS_BEFORE" 1 "after the code with no sound to play"
 
 "$WM_CLOSE" "$WINDOW" || fail "the close request could not be sent"
 expect_clean_exit "closed after the X bell"
