@@ -38,7 +38,8 @@ deb: deps
 # The package again, as Debian builds it: by sbuild, in a fresh Debian chroot
 # holding build-essential and the Build-Depends alone, kept as a tarball in
 # $(BUILD)/deb-clean/chroot/ for the next run. `check` builds it too, and
-# tests/deb_check.sh checks it is the same as `deb`'s, byte for byte.
+# tests/deb_check.sh checks it is the same as `deb`'s, byte for byte (the same
+# files, where the chroot's compiler, Qt or debhelper are newer than this system's).
 .PHONY: deb-clean
 check: deb-clean
 deb-clean: deps

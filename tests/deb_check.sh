@@ -8,7 +8,8 @@
 # scratch folder and the game started from there. Exits 77 (skipped) when
 # DEB_DIR holds no package: `make deb` builds one, and `make check` does first.
 # CLEAN_DEB_DIR holds the package built in a fresh chroot (make deb-clean), if
-# built; it must be the same, byte for byte. A package cross-built for another
+# built; it must be the same, byte for byte, unless it was built with newer
+# tools than this system's (then the same files, see below). A package cross-built for another
 # architecture in CROSS_DEB_DIR (`make deb-arm64`) is linted too and compared
 # with this one.
 set -euo pipefail
