@@ -156,7 +156,8 @@ void HeadlessToolkit::quit(int exitCode)
 
 void HeadlessToolkit::advance(int milliseconds)
 {
-    const std::int64_t end = m_now + milliseconds;
+    // Time never runs backwards.
+    const std::int64_t end = m_now + std::max(0, milliseconds);
     for (;;) {
         HeadlessTimerPeer *next = nullptr;
         for (HeadlessTimerPeer *timer : m_timers)

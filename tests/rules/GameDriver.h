@@ -24,8 +24,13 @@ public:
     void jump() { form->Cmd_jump.click(); }
     void pause() { form->Cmd_pause.click(); }
     void replay() { form->Cmd_replay.click(); }
-    // One tick of the game's timer, as its interval passing would fire it.
-    void tick() { toolkit.advance(form->timer().remainingTime()); }
+    // One tick of the game's timer, as its interval passing would fire it; a
+    // stopped timer does not tick.
+    void tick()
+    {
+        if (const int left = form->timer().remainingTime(); left >= 0)
+            toolkit.advance(left);
+    }
 
     // Ticks until the timer stops; returns the number of ticks, or -1 if it
     // had not landed after a generous bound.
