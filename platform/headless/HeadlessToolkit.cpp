@@ -168,7 +168,8 @@ void HeadlessToolkit::advance(int milliseconds)
         m_now = next->due();
         next->fire();
     }
-    m_now = end;
+    // A handler may have moved the clock on itself (time passing behind a box).
+    m_now = std::max(m_now, end);
 }
 
 std::pair<int, int> HeadlessToolkit::captionSize(const std::string &caption)
