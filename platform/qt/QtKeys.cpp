@@ -1,12 +1,16 @@
-// Zubrik: the key codes the game's key handlers work with.
+// Zubrik: Qt's keys, modifiers and mouse buttons as the game's key and mouse handlers number them.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "platform/qt/QtKeys.h"
+
 #include "platform/VirtualKey.h"
 
 #include <QHash>
 #include <QKeyEvent>
 
-namespace VirtualKey {
+namespace QtKeys {
 namespace {
+
+using namespace VirtualKey;
 
 // Shifted symbols report the code of the key that carries them (US layout).
 const QHash<int, std::int16_t> &table()
@@ -65,4 +69,28 @@ std::int16_t fromEvent(const QKeyEvent &event)
     return fromQtKey(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
 }
 
-} // namespace VirtualKey
+std::int16_t shiftState(Qt::KeyboardModifiers modifiers)
+{
+    std::int16_t shift = 0;
+    if (modifiers.testFlag(Qt::ShiftModifier))
+        shift += ShiftState::Shift;
+    if (modifiers.testFlag(Qt::ControlModifier))
+        shift += ShiftState::Ctrl;
+    if (modifiers.testFlag(Qt::AltModifier))
+        shift += ShiftState::Alt;
+    return shift;
+}
+
+std::int16_t mouseButtons(Qt::MouseButtons buttons)
+{
+    std::int16_t sum = 0;
+    if (buttons.testFlag(Qt::LeftButton))
+        sum += MouseButton::Left;
+    if (buttons.testFlag(Qt::RightButton))
+        sum += MouseButton::Right;
+    if (buttons.testFlag(Qt::MiddleButton))
+        sum += MouseButton::Middle;
+    return sum;
+}
+
+} // namespace QtKeys

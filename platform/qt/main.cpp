@@ -2,8 +2,8 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "core/Form1.h"
 #include "core/GameState.h"
-#include "platform/Application.h"
-#include "platform/CommandLine.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/CommandLine.h"
 
 int main(int argc, char *argv[])
 {
