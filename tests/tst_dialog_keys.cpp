@@ -5,8 +5,7 @@
 
 #include "dialogs/Form2.h"
 #include "dialogs/Form3.h"
-#include "ui_Form2.h"
-#include "ui_Form3.h"
+#include "platform/qt/FontSetup.h"
 
 #include <QAccessible>
 #include <QKeySequence>
@@ -14,24 +13,29 @@
 
 namespace {
 
-// One opened dialog of either kind, with the widgets the tests read.
+QWidget *native(const Control &control) { return QtToolkit::widget(control); }
+QWidget *native(const Form &form) { return QtToolkit::window(form); }
+
+// One opened dialog of either kind, with the controls the tests read.
 struct Opened
 {
     std::unique_ptr<SelectionDialog> dialog;
     PictureBox *strip;
-    AutoSizeLabel *chara;
+    Label *chara;
+
+    QString caption() const { return QString::fromStdString(chara->caption()); }
 };
 
 Opened open(const QString &kind, MainWindowDriver &d)
 {
-    if (kind == QLatin1String("character")) {
-        auto dialog = std::make_unique<Form2>(*d.form);
-        const Ui::Form2 &ui = dialog->widgets();
-        return { std::move(dialog), ui.Picture1, ui.Chara };
-    }
-    auto dialog = std::make_unique<Form3>(*d.form);
-    const Ui::Form3 &ui = dialog->widgets();
-    return { std::move(dialog), ui.Picture1, ui.Chara };
+    std::unique_ptr<SelectionDialog> dialog;
+    if (kind == QLatin1String("character"))
+        dialog = std::make_unique<Form2>(*d.form);
+    else
+        dialog = std::make_unique<Form3>(*d.form);
+    PictureBox *strip = &dialog->Picture1;
+    Label *chara = &dialog->Chara;
+    return { std::move(dialog), strip, chara };
 }
 
 // The centre of choice i in the strip, in pixels, as the designs lay them out.
@@ -42,8 +46,9 @@ QPoint centre(const QString &kind, int i)
 }
 
 // The mouse moving over the strip, as the window system reports it.
-void mouseOver(PictureBox *strip, QPoint at)
+void mouseOver(const PictureBox &box, QPoint at)
 {
+    QWidget *strip = native(box);
     QMouseEvent move(QEvent::MouseMove, at, strip->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(strip, &move);
@@ -70,7 +75,7 @@ Outcome outcome(MainWindowDriver &d, const Opened &opened)
 {
     int stage = -1;
     for (std::int16_t i = 0; i < 4; ++i)
-        if (d.form->Bg(i)->hDC() == d.state.stageDc)
+        if (d.form->Bg(i).hDC() == d.state.stageDc)
             stage = i;
     return { d.state.charFrameX, d.state.gravity, stage, d.state.launchSpeed, d.frame(),
              opened.dialog->isLoaded() };
@@ -80,7 +85,7 @@ Outcome outcome(MainWindowDriver &d, const Opened &opened)
 void startElsewhere(MainWindowDriver &d)
 {
     d.state.charFrameX = 92;
-    d.state.stageDc = d.form->Bg(1)->hDC();
+    d.state.stageDc = d.form->Bg(1).hDC();
     d.form->FrameCompositor();
 }
 
@@ -127,19 +132,19 @@ private Q_SLOTS:
         keyboard.state.hiddenMode = hidden;
         Opened byKeys = open(kind, keyboard);
         byKeys.dialog->show();
-        const QString prompt = byKeys.chara->caption();
-        press(byKeys.dialog.get(), keys);
+        const QString prompt = byKeys.caption();
+        press(native(*byKeys.dialog), keys);
         QCOMPARE(byKeys.strip->markedChoice(), cell);
 
         MainWindowDriver mouse;
         mouse.state.hiddenMode = hidden;
         Opened byMouse = open(kind, mouse);
         if (cell >= 0)
-            mouseOver(byMouse.strip, centre(kind, cell));
-        QCOMPARE(byKeys.chara->caption(), cell < 0 ? prompt : byMouse.chara->caption());
+            mouseOver(*byMouse.strip, centre(kind, cell));
+        QCOMPARE(byKeys.caption(), cell < 0 ? prompt : byMouse.caption());
         QVERIFY(byKeys.dialog->isLoaded());
         QCOMPARE(keyboard.state.charFrameX, 0);
-        QCOMPARE(keyboard.state.stageDc, keyboard.form->Bg(0)->hDC());
+        QCOMPARE(keyboard.state.stageDc, keyboard.form->Bg(0).hDC());
     }
 
     void pick_data()
@@ -170,7 +175,7 @@ private Q_SLOTS:
         const QImage before = keyboard.frame();
         Opened byKeys = open(kind, keyboard);
         byKeys.dialog->show();
-        press(byKeys.dialog.get(), keys);
+        press(native(*byKeys.dialog), keys);
         const Outcome got = outcome(keyboard, byKeys);
 
         MainWindowDriver mouse;
@@ -179,7 +184,7 @@ private Q_SLOTS:
         Opened byMouse = open(kind, mouse);
         byMouse.dialog->show();
         if (cell >= 0)
-            QTest::mouseClick(byMouse.strip, Qt::LeftButton, {}, centre(kind, cell));
+            QTest::mouseClick(native(*byMouse.strip), Qt::LeftButton, {}, centre(kind, cell));
         const Outcome wanted = outcome(mouse, byMouse);
 
         QCOMPARE(got.open, cell < 0);
@@ -213,13 +218,13 @@ private Q_SLOTS:
         const QImage before = d.frame();
         Opened opened = open(kind, d);
         opened.dialog->show();
-        QWidget *activeWindow = active ? static_cast<QWidget *>(opened.dialog.get()) : d.form.get();
+        QWidget *activeWindow = active ? native(*opened.dialog) : d.shown();
         activeWindow->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(activeWindow));
-        press(opened.strip, QStringLiteral("Right Escape"));
+        press(native(*opened.strip), QStringLiteral("Right Escape"));
         QVERIFY(!opened.dialog->isLoaded());
         QCOMPARE(d.state.charFrameX, 92);
-        QCOMPARE(d.state.stageDc, d.form->Bg(1)->hDC());
+        QCOMPARE(d.state.stageDc, d.form->Bg(1).hDC());
         QVERIFY(MainWindowDriver::samePixels(d.frame(), before));
     }
 
@@ -237,15 +242,16 @@ private Q_SLOTS:
         MainWindowDriver d;
         Opened opened = open(kind, d);
         opened.dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(opened.dialog.get()));
-        const QImage image = opened.strip->image().copy();
-        auto shown = [&] { return opened.strip->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        QVERIFY(QTest::qWaitForWindowExposed(native(*opened.dialog)));
+        const QImage image = MainWindowDriver::toQImage(opened.strip->image());
+        auto shown = [&] { return native(*opened.strip)->grab().toImage().convertToFormat(QImage::Format_RGB32); };
         QVERIFY(MainWindowDriver::samePixels(shown(), image));
 
-        press(opened.dialog.get(), QStringLiteral("Right Right"));
+        press(native(*opened.dialog), QStringLiteral("Right Right"));
         QVERIFY(MainWindowDriver::samePixels(opened.strip->image(), image));
         const QImage framed = shown();
-        const QRect cell = opened.strip->choices().at(1).rect;
+        const PixelRect marked = opened.strip->choices().at(1).rect;
+        const QRect cell(marked.x, marked.y, marked.width, marked.height);
         int inside = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -255,7 +261,7 @@ private Q_SLOTS:
                 }
         QVERIFY(inside > 0);
 
-        mouseOver(opened.strip, centre(kind, 0));
+        mouseOver(*opened.strip, centre(kind, 0));
         QCOMPARE(opened.strip->markedChoice(), -1);
         QVERIFY(MainWindowDriver::samePixels(shown(), image));
     }
@@ -285,7 +291,7 @@ private Q_SLOTS:
         d.state.hiddenMode = hidden;
         Opened opened = open(kind, d);
         opened.dialog->show();
-        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(opened.strip);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(native(*opened.strip));
         QCOMPARE(list->role(), QAccessible::List);
         QStringList names;
         for (int i = 0; i < list->childCount(); ++i) {
@@ -295,18 +301,22 @@ private Q_SLOTS:
         QCOMPARE(names, items);
 
         QStringList said;
-        QAccessibleInterface *form = QAccessible::queryAccessibleInterface(opened.dialog.get());
+        QAccessibleInterface *form = QAccessible::queryAccessibleInterface(native(*opened.dialog));
         for (int i = 0; i < form->childCount(); ++i)
             said << form->child(i)->text(QAccessible::Name);
         // The fourth name label lies outside the window until it is offered.
-        QCOMPARE(said.contains(opened.dialog->Label1(3)->caption()), hidden == 1);
+        QCOMPARE(said.contains(QString::fromStdString(opened.dialog->Label1(3).caption())), hidden == 1);
 
-        QAccessibleInterface *main = QAccessible::queryAccessibleInterface(d.form.get());
+        QAccessibleInterface *main = QAccessible::queryAccessibleInterface(d.shown());
         QCOMPARE(main->role(), QAccessible::Window);
         QCOMPARE(main->childCount(), 8); // five buttons, two labels, the stage picture
         for (int i = 0; i < main->childCount(); ++i)
             QVERIFY(!main->child(i)->state().invisible);
     }
+
+private:
+    // Made after the application object; every form of the tests needs it.
+    QtToolkit m_toolkit;
 };
 
 QTEST_MAIN(TestDialogKeys)

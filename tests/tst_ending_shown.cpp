@@ -1,12 +1,13 @@
-// Zubrik: tests of the ending window: what it shows, how the staff roll lines up, the way out.
+// Zubrik: the ending as a real window: what it paints, how the staff roll lines up in the real font, the way out.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "ExpectedFrame.h"
 #include "MainWindowDriver.h"
 #include "ending/Form4.h"
-#include "ui_Form4.h"
-#include "platform/FontSetup.h"
-#include "platform/ImageBox.h"
-#include "platform/Twips.h"
+#include "platform/qt/FontSetup.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QWindow>
 
@@ -32,14 +33,26 @@ QList<int> inkRows(const QImage &picture, const QRect &area)
     return rows;
 }
 
-QImage grabbed(QWidget &window)
+QWidget *native(const Control &control) { return QtToolkit::widget(control); }
+QWidget *native(const Form &form) { return QtToolkit::window(form); }
+
+QImage grabbed(const Form &form)
 {
-    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return native(form)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QString nativeText(const Control &control)
+{
+    if (auto *label = qobject_cast<QLabel *>(native(control)))
+        return label->text();
+    if (auto *button = qobject_cast<QPushButton *>(native(control)))
+        return button->text();
+    return QStringLiteral("no text widget");
 }
 
 } // namespace
 
-class TestEnding : public QObject
+class TestEndingShown : public QObject
 {
     Q_OBJECT
 
@@ -47,48 +60,24 @@ private Q_SLOTS:
     // The fonts as the game sets them up: the design family on IPA P Gothic.
     void initTestCase() { FontSetup::install(); }
 
-    void staffRollTexts()
-    {
-        const Form4::StaffRoll roll = Form4::staffRoll();
-        const QStringList roles = roll.roles.split(crlf);
-        const QStringList people = roll.people.split(crlf);
-        QCOMPARE(roles.mid(0, 11),
-                 (QStringList { "スタッフ", "", "企画：", "デザイン：", "グラフィック：", "プログラム：",
-                                "デバッグ：", "", "スペシャルサンクス：", "", "制作・著作：" }));
-        QCOMPARE(roles.size(), 12);
-        QVERIFY(roles[11].contains(QStringLiteral("Zubrik")));
-        QCOMPARE(people.size(), 9);
-        for (int line : { 0, 1, 7 })
-            QVERIFY(people[line].isEmpty());
-        for (int line : { 2, 3, 4, 5, 6, 8 }) {
-            QVERIFY(!people[line].isEmpty());
-            QVERIFY(roles[line].endsWith(QChar(0xFF1A)));
-        }
-        // Lines are joined, never ended, by CR LF; no bare LF or CR.
-        for (const QString &text : { roll.roles, roll.people }) {
-            QVERIFY(!text.endsWith(crlf));
-            QCOMPARE(text.count(QLatin1Char('\n')), text.count(crlf));
-            QCOMPARE(text.count(QLatin1Char('\r')), text.count(crlf));
-        }
-    }
-
     void showsTitleVersionRuleAndIcon()
     {
         MainWindowDriver d;
         Form4 ending(*d.form);
         ending.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ending));
-        const Ui::Form4 &ui = ending.widgets();
+        QWidget *window = native(ending);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
 
-        QVERIFY(ending.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(ending.windowTitle(), QStringLiteral("Zubrik"));
-        QCOMPARE(ui.Label2->caption(), QStringLiteral("Zubrik"));
-        QCOMPARE(ui.Label2->font().pixelSize(), 27); // 20.25 pt at 96 dpi
-        QCOMPARE(ui.Label2->font().weight(), QFont::Normal);
-        QCOMPARE(ui.Label3->caption(), QStringLiteral("Ver. 3.1415.9265"));
-        QCOMPARE(ui.Command1->text(), QStringLiteral("終わります"));
-        const QRect screen = ending.screen()->availableGeometry();
-        QVERIFY((ending.geometry().center() - screen.center()).manhattanLength() <= 2);
+        QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Zubrik"));
+        QWidget *title = native(ending.label("Label2"));
+        QCOMPARE(nativeText(ending.label("Label2")), QStringLiteral("Zubrik"));
+        QCOMPARE(title->font().pixelSize(), 27); // 20.25 pt at 96 dpi
+        QCOMPARE(title->font().weight(), QFont::Normal);
+        QCOMPARE(nativeText(ending.label("Label3")), QStringLiteral("Ver. 3.1415.9265"));
+        QCOMPARE(nativeText(ending.Command1), QStringLiteral("終わります"));
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY((window->geometry().center() - screen.center()).manhattanLength() <= 2);
 
         const QImage shot = grabbed(ending);
         QCOMPARE(shot.size(), QSize(355, 274));
@@ -106,7 +95,7 @@ private Q_SLOTS:
         }
         QVERIFY(!isInk(shot.pixel(7, 56)) && !isInk(shot.pixel(345, 56)));
         // The icon at (8, 8), pixel for pixel, not stretched.
-        const QImage icon = QImage(QStringLiteral(":/pictures/icon48.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage icon = shippedPicture(QStringLiteral("icon48"));
         QCOMPARE(icon.size(), QSize(48, 48));
         QVERIFY(MainWindowDriver::samePixels(shot.copy(8, 8, 48, 48), icon));
         // Title and version are drawn where they are designed, above the rule.
@@ -119,11 +108,13 @@ private Q_SLOTS:
     {
         MainWindowDriver d;
         Form4 ending(*d.form);
-        for (QWidget *widget : ending.findChildren<QWidget *>())
-            QCOMPARE(widget->focusPolicy() != Qt::NoFocus, widget == ending.widgets().Command1);
+        QWidget *window = native(ending);
+        QWidget *button = native(ending.Command1);
+        for (QWidget *widget : window->findChildren<QWidget *>())
+            QCOMPARE(widget->focusPolicy() != Qt::NoFocus, widget == button);
         ending.show();
-        QVERIFY(QTest::qWaitForWindowActive(&ending));
-        QCOMPARE(QApplication::focusWidget(), ending.widgets().Command1);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(QApplication::focusWidget(), button);
     }
 
     // Both columns start at the same top in the same font: each line of the
@@ -132,19 +123,20 @@ private Q_SLOTS:
     {
         MainWindowDriver d;
         Form4 ending(*d.form);
-        AutoSizeLabel *roles = ending.Label1(0);
-        AutoSizeLabel *people = ending.Label1(1);
+        QWidget *roles = native(ending.Label1(0));
+        QWidget *people = native(ending.Label1(1));
         QCOMPARE(people->y(), roles->y());
         QCOMPARE(people->font(), roles->font());
         QCOMPARE(roles->height() * 9, people->height() * 12); // same height per line
 
         // Same texts in both columns (the roles' column ending in a long line,
         // so the two do not meet): then the rows of ink must be the same.
-        const QStringList rows = Form4::staffRoll().roles.split(crlf);
+        const QStringList rows = QString::fromStdString(Form4::staffRoll().roles).split(crlf);
         const QString probe = rows.mid(0, 9).join(crlf);
-        ending.showStaffRoll({ probe + crlf + crlf + crlf + QString(20, QChar(0x2500)), probe });
+        ending.showStaffRoll({ (probe + crlf + crlf + crlf + QString(20, QChar(0x2500))).toStdString(),
+                               probe.toStdString() });
         ending.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ending));
+        QVERIFY(QTest::qWaitForWindowExposed(native(ending)));
         QImage shot = grabbed(ending);
         const int split = people->x();
         const int bottom = people->geometry().bottom();
@@ -163,37 +155,19 @@ private Q_SLOTS:
         }
     }
 
+    // Measured in the font the window really draws with.
     void peopleStartRightOfEveryRole()
     {
         MainWindowDriver d;
         Form4 ending(*d.form);
-        const QFontMetrics metrics(ending.Label1(0)->font());
-        const QStringList roles = Form4::staffRoll().roles.split(crlf);
+        QWidget *roles = native(ending.Label1(0));
+        QWidget *people = native(ending.Label1(1));
+        const QFontMetrics metrics(roles->font());
+        const QStringList lines = QString::fromStdString(Form4::staffRoll().roles).split(crlf);
         for (int line = 0; line < 9; ++line)
-            QVERIFY2(ending.Label1(0)->x() + metrics.horizontalAdvance(roles[line]) < ending.Label1(1)->x(),
-                     qPrintable(roles[line]));
-        const QString credit = roles.last();
-        QVERIFY(ending.Label1(0)->x() + metrics.horizontalAdvance(credit) <= ending.width());
-    }
-
-    void peopleColumnFollowsTheMeasuredWidth()
-    {
-        MainWindowDriver d;
-        Form4 ending(*d.form);
-        AutoSizeLabel *roles = ending.Label1(0);
-        AutoSizeLabel *people = ending.Label1(1);
-        QCOMPARE(Twips::left(people), Twips::left(roles) + Twips::width(roles) - 700);
-        QVERIFY(Twips::width(roles) > 4 * 15);
-        const float leftBefore = Twips::left(people);
-        const float widthBefore = Twips::width(roles);
-
-        Form4::StaffRoll longer = Form4::staffRoll();
-        longer.roles += QStringLiteral(" と仲間たち");
-        ending.showStaffRoll(longer);
-        const float grown = Twips::width(roles) - widthBefore;
-        QVERIFY(grown > 0);
-        QCOMPARE(Twips::left(people) - leftBefore, grown);
-        QCOMPARE(people->caption(), longer.people);
+            QVERIFY2(roles->x() + metrics.horizontalAdvance(lines[line]) < people->x(), qPrintable(lines[line]));
+        const QString credit = lines.last();
+        QVERIFY(roles->x() + metrics.horizontalAdvance(credit) <= native(ending)->width());
     }
 
     // The two ways out of the ending: its button, and a close request from the
@@ -214,17 +188,18 @@ private Q_SLOTS:
         MainWindowDriver d;
         QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
         Form4 ending(*d.form);
+        QWidget *window = native(ending);
         bool pressed = false;
         bool showReturned = false;
-        QTimer::singleShot(0, &ending, [&] { ending.showModal(); showReturned = true; });
-        QTimer::singleShot(0, &ending, [&] {
-            QVERIFY(QTest::qWaitForWindowActive(&ending));
-            QVERIFY(d.form->isVisible());
-            QCOMPARE(QApplication::focusWidget(), ending.widgets().Command1);
+        QTimer::singleShot(0, window, [&] { ending.showModal(); showReturned = true; });
+        QTimer::singleShot(0, window, [&] {
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QVERIFY(d.shown()->isVisible());
+            QCOMPARE(QApplication::focusWidget(), native(ending.Command1));
             if (byButton)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             else
-                ending.windowHandle()->close(); // as the platform delivers a desktop's request
+                window->windowHandle()->close(); // as the platform delivers a desktop's request
             pressed = true;
         });
         // Should the game not quit, the loop still ends, with another status.
@@ -238,14 +213,18 @@ private Q_SLOTS:
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(pressed);
         QVERIFY(showReturned);
-        QVERIFY(!ending.isVisible() && !ending.isLoaded());
-        QVERIFY(!d.form->isVisible() && !d.form->isLoaded());
+        QVERIFY(!window->isVisible() && !ending.isLoaded());
+        QVERIFY(!d.shown()->isVisible() && !d.form->isLoaded());
         for (QWidget *widget : QApplication::topLevelWidgets())
             QVERIFY(!widget->isVisible());
         QVERIFY(d.boxes.isEmpty());
         QCOMPARE(lastClosed.size(), 1);
     }
+
+private:
+    // Made after the application object; every form of the tests needs it.
+    QtToolkit m_toolkit;
 };
 
-QTEST_MAIN(TestEnding)
-#include "tst_ending.moc"
+QTEST_MAIN(TestEndingShown)
+#include "tst_ending_shown.moc"

@@ -1,13 +1,13 @@
-// Zubrik: tests of the character select through the real dialog and the main window's button.
+// Zubrik: the character select as a real window: its widgets on screen, the mouse and the keys on them, its modal show.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "DialogDriver.h"
 #include "MainWindowDriver.h"
 
 #include "dialogs/Form2.h"
+#include "platform/Frame.h"
 #include "platform/ImageBox.h"
-#include "platform/LineControl.h"
-#include "platform/Twips.h"
-#include "ui_Form2.h"
+#include "platform/Line.h"
+#include "platform/qt/FontSetup.h"
 
 #include <QGroupBox>
 #include <QSet>
@@ -18,66 +18,57 @@ namespace {
 
 constexpr int cellX[] = { 8, 120, 232, 345 }; // pixels in the strip
 constexpr int cellY = 6;
-constexpr double gravities[] = { 9.8, 10.6, 9, 8.2 };
 
 QPoint cellCentre(int cell) { return { cellX[cell] + 46, cellY + 21 }; }
 
 const QString prompt = QStringLiteral("肉を選択して下さい。");
 
+QWidget *native(const Control &control) { return QtToolkit::widget(control); }
+QWidget *native(const Form &form) { return QtToolkit::window(form); }
+
+QString caption(const Label &label) { return QString::fromStdString(label.caption()); }
+
 } // namespace
 
-class TestForm2 : public QObject
+class TestForm2Shown : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() { FontSetup::install(); }
 
+    // Where the widgets stand on screen, the names measured in the real font.
     void layout_data()
     {
         QTest::addColumn<short>("hidden");
-        QTest::addColumn<float>("strip");
-        QTest::addColumn<int>("stripPixels");
-        QTest::addColumn<float>("form");
         QTest::addColumn<int>("formPixels");
-        QTest::addColumn<float>("lineEnd");
-        QTest::newRow("three characters") << short(0) << 5062.5f << 338 << 5382.0f << 359 << 5182.0f;
-        QTest::newRow("hidden mode, four") << short(1) << 6750.0f << 450 << 7070.0f << 471 << 6870.0f;
+        QTest::newRow("three characters") << short(0) << 359;
+        QTest::newRow("hidden mode, four") << short(1) << 471;
     }
     void layout()
     {
         QFETCH(short, hidden);
+        QFETCH(int, formPixels);
         MainWindowDriver d;
         d.state.hiddenMode = hidden;
         Form2 dialog(*d.form);
-        const Ui::Form2 &ui = dialog.widgets();
-        QFETCH(float, strip);
-        QFETCH(int, stripPixels);
-        QCOMPARE(Twips::width(ui.Picture1), strip);
-        // Borderless: the client area, and so the image, is the whole strip.
-        QCOMPARE(ui.Picture1->image().size(), QSize(stripPixels, 57));
-        QFETCH(float, form);
-        QFETCH(int, formPixels);
-        QCOMPARE(dialog.formWidth(), form);
-        QCOMPARE(dialog.size(), QSize(formPixels, 236));
-        QFETCH(float, lineEnd);
-        QCOMPARE(ui.Line1->x2(), lineEnd);
-        QCOMPARE(Twips::width(ui.Frame1), lineEnd - 120);
+        QWidget *window = native(dialog);
+        QCOMPARE(window->size(), QSize(formPixels, 236));
         // The separator and the frame end together at the strip's right edge,
         // less the half pixel by which 5062.5 twips round up.
-        QCOMPARE(ui.Line1->geometry().right(), ui.Frame1->geometry().right());
-        QCOMPARE(ui.Picture1->geometry().right() - ui.Frame1->geometry().right(), hidden ? 0 : 1);
+        QCOMPARE(native(dialog.Line1)->geometry().right(), native(dialog.Frame1)->geometry().right());
+        QCOMPARE(native(dialog.Picture1)->geometry().right() - native(dialog.Frame1)->geometry().right(),
+                 hidden ? 0 : 1);
 
         for (std::int16_t i = 0; i < 4; ++i) {
-            const QRect name = dialog.Label1(i)->geometry();
-            const double cellCentreX = ui.Picture1->x() + cellX[i] + 46;
-            QVERIFY2(std::abs(name.x() + name.width() / 2.0 - cellCentreX) <= 1, qPrintable(dialog.Label1(i)->caption()));
+            const QRect name = native(dialog.Label1(i))->geometry();
+            const double cellCentreX = native(dialog.Picture1)->x() + cellX[i] + 46;
+            QVERIFY2(std::abs(name.x() + name.width() / 2.0 - cellCentreX) <= 1,
+                     qPrintable(caption(dialog.Label1(i))));
         }
-        QCOMPARE(dialog.Label1(3)->x() >= dialog.width(), hidden == 0);
-        QCOMPARE(dialog.Label1(3)->caption(), QStringLiteral("キン肉"));
-        QCOMPARE(ui.Chara->caption(), prompt);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("肉選択"));
-        QCOMPARE(ui.Frame1->title(), QStringLiteral("特徴"));
+        QCOMPARE(native(dialog.Label1(3))->x() >= window->width(), hidden == 0);
+        QCOMPARE(window->windowTitle(), QStringLiteral("肉選択"));
+        QCOMPARE(qobject_cast<QGroupBox *>(native(dialog.Frame1))->title(), QStringLiteral("特徴"));
     }
 
     // The 48-pixel icon shrunk to 32 keeps its hard pixel edges: no colour
@@ -91,115 +82,38 @@ private Q_SLOTS:
         for (int y = 0; y < icon.height(); ++y)
             for (int x = 0; x < icon.width(); ++x)
                 colours.insert(icon.pixel(x, y));
-        const QImage shown = dialog.widgets().Image1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown =
+            native(dialog.imageBox("Image1"))->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.size(), QSize(32, 32));
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x)
                 QVERIFY2(colours.contains(shown.pixel(x, y)), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     }
 
-    void stripPixels_data()
-    {
-        QTest::addColumn<short>("hidden");
-        QTest::newRow("three characters") << short(0);
-        QTest::newRow("hidden mode, four") << short(1);
-    }
-    void stripPixels()
-    {
-        QFETCH(short, hidden);
-        MainWindowDriver d;
-        d.state.hiddenMode = hidden;
-        Form2 dialog(*d.form);
-
-        const QImage niku = sheet("niku");
-        const QImage nikuK = sheet("nikuk");
-        QImage expected(hidden ? 450 : 338, 57, QImage::Format_RGB32);
-        expected.fill(qRgb(224, 224, 224));
-        for (int i = 0; i < 3; ++i)
-            paintMasked(expected, { cellX[i], cellY }, niku.copy(92 * i, 0, 92, 42),
-                        niku.copy(92 * i, 42, 92, 42));
-        if (hidden)
-            paintMasked(expected, { cellX[3], cellY }, nearest(nikuK.copy(0, 0, 82, 67), { 92, 42 }),
-                        nearest(nikuK.copy(0, 67, 82, 67), { 92, 42 }));
-        QVERIFY(MainWindowDriver::samePixels(dialog.widgets().Picture1->image(), expected));
-    }
-
-    // Positions in twips of the strip's client area; -1: no cell.
-    void hitTest_data()
-    {
-        QTest::addColumn<short>("hidden");
-        QTest::addColumn<float>("x");
-        QTest::addColumn<float>("y");
-        QTest::addColumn<int>("cell");
-        for (short hidden : { 0, 1 }) {
-            for (int i = 0; i < 3 + hidden; ++i) {
-                const float left = i * 1575 + (i + 1) * 112.5f;
-                const float right = left + 1380;
-                const QByteArray at = (hidden ? "hidden, cell " : "cell ") + QByteArray::number(i);
-                QTest::newRow(at + " before left edge") << hidden << left - 7.5f << 400.0f << -1;
-                QTest::newRow(at + " on left edge") << hidden << left << 400.0f << -1;
-                QTest::newRow(at + " inside left edge") << hidden << left + 7.5f << 400.0f << i;
-                QTest::newRow(at + " inside right edge") << hidden << right - 7.5f << 400.0f << i;
-                QTest::newRow(at + " on right edge") << hidden << right << 400.0f << -1;
-                QTest::newRow(at + " gap after") << hidden << right + 7.5f << 400.0f << -1;
-            }
-        }
-        QTest::newRow("on top band edge") << short(0) << 2500.0f << 97.5f << -1;
-        QTest::newRow("below top band edge") << short(0) << 2500.0f << 105.0f << 1;
-        QTest::newRow("above bottom band edge") << short(0) << 2500.0f << 750.0f << 1;
-        QTest::newRow("on bottom band edge") << short(0) << 2500.0f << 757.5f << -1;
-        QTest::newRow("bottom band") << short(0) << 2500.0f << 840.0f << -1;
-        // Dragged out past the strip with a button held, the mouse still reports
-        // to it: the hidden character's place must stay dead until it is offered.
-        QTest::newRow("beyond the strip") << short(0) << 5865.0f << 400.0f << -1;
-    }
-    void hitTest()
-    {
-        QFETCH(short, hidden);
-        QFETCH(float, x);
-        QFETCH(float, y);
-        QFETCH(int, cell);
-        MainWindowDriver d;
-        d.state.hiddenMode = hidden;
-        Form2 dialog(*d.form);
-        dialog.show();
-
-        dialog.Picture1_MouseMove(Qt::NoButton, Qt::NoModifier, x, y);
-        QCOMPARE(dialog.widgets().Chara->caption(), cell < 0 ? prompt : Form2::description(std::int16_t(cell)));
-        dialog.Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, x, y);
-        QCOMPARE(dialog.isLoaded(), cell < 0);
-        QCOMPARE(d.state.charFrameX, cell < 0 ? 0 : 92 * cell);
-        QCOMPARE(d.state.gravity, cell < 0 ? 9.8 : gravities[cell]);
-    }
-
     void descriptionsStayOverGapsAndBands()
     {
-        const QStringList expected {
-            QStringLiteral("◆まんが肉\r\nよく漫画に出てくる骨付き肉。\r\n泳ぎが得意なので、水中ステージで有利。"),
-            QStringLiteral("◆牛肉\r\n狂牛病のクローン牛肉。\r\nずっしりと重く相手にのしかかる、重量タイプ。"),
-            QStringLiteral("◆とり肉\r\n全国の提携農家で育てた国産ハーブ鶏。\r\nパンチ力がある格闘タイプで、肉弾戦が得意。"),
-            QStringLiteral("◆キン肉\r\nすべてが謎に包まれている、幻の肉。\r\n「牛丼！牛丼！」と叫ぶ声がたまに聞こえてくる。"),
-        };
         MainWindowDriver d;
         d.state.hiddenMode = 1;
         Form2 dialog(*d.form);
         // QTest moves the cursor itself, and the top window under it gets the
         // moves: keep the main window from under the dialog.
-        d.form->hide();
+        d.shown()->hide();
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        PictureBox *strip = dialog.widgets().Picture1;
-        AutoSizeLabel *chara = dialog.widgets().Chara;
+        QVERIFY(QTest::qWaitForWindowExposed(native(dialog)));
+        QWidget *strip = native(dialog.Picture1);
+        QWidget *chara = native(dialog.Chara);
+        QWidget *frame = native(dialog.Frame1);
         for (int i = 0; i < 4; ++i) {
+            const QString expected = QString::fromStdString(Form2::description(std::int16_t(i)));
             QTest::mouseMove(strip, cellCentre(i));
-            QCOMPARE(chara->caption(), expected[i]);
+            QCOMPARE(caption(dialog.Chara), expected);
             // The whole description fits in the frame.
-            QVERIFY(chara->geometry().right() < dialog.widgets().Frame1->width());
-            QVERIFY(chara->geometry().bottom() < dialog.widgets().Frame1->height());
+            QVERIFY(chara->geometry().right() < frame->width());
+            QVERIFY(chara->geometry().bottom() < frame->height());
             QTest::mouseMove(strip, cellCentre(i) + QPoint(50, 0)); // the gap after the cell
             QTest::mouseMove(strip, cellCentre(i) - QPoint(0, 24)); // the top band
             QTest::mouseMove(strip, cellCentre(i) + QPoint(0, 28)); // the bottom band
-            QCOMPARE(chara->caption(), expected[i]);
+            QCOMPARE(caption(dialog.Chara), expected);
         }
     }
 
@@ -213,6 +127,7 @@ private Q_SLOTS:
         QTest::newRow("とり肉, right button") << 2 << Qt::RightButton << 9.0;
         QTest::newRow("キン肉, middle button") << 3 << Qt::MiddleButton << 8.2;
     }
+    // A click with any button on the real strip.
     void selection()
     {
         QFETCH(int, cell);
@@ -226,8 +141,8 @@ private Q_SLOTS:
         Form2 dialog(*d.form);
         dialog.show();
 
-        QTest::mouseClick(dialog.widgets().Picture1, button, {}, cellCentre(cell));
-        QVERIFY(!dialog.isVisible());
+        QTest::mouseClick(native(dialog.Picture1), button, {}, cellCentre(cell));
+        QVERIFY(!native(dialog)->isVisible());
         QCOMPARE(d.state.charFrameX, 92 * cell);
         QCOMPARE(d.state.gravity, gravity);
         if (cell == 3)
@@ -243,14 +158,14 @@ private Q_SLOTS:
         MainWindowDriver d;
         Form2 dialog(*d.form);
         dialog.show();
-        PictureBox *strip = dialog.widgets().Picture1;
+        QWidget *strip = native(dialog.Picture1);
         QTest::mousePress(strip, Qt::LeftButton, {}, { 110, 28 }); // the gap: nothing
         QTest::mouseMove(strip, cellCentre(3));
         QTest::mousePress(strip, Qt::RightButton, {}, cellCentre(3));
         QTest::mouseRelease(strip, Qt::LeftButton, {}, cellCentre(3));
         QVERIFY(dialog.isLoaded());
         QCOMPARE(d.state.charFrameX, 0);
-        QCOMPARE(dialog.widgets().Chara->caption(), prompt);
+        QCOMPARE(caption(dialog.Chara), prompt);
     }
 
     void cancel_data()
@@ -265,13 +180,15 @@ private Q_SLOTS:
         MainWindowDriver d;
         Form2 dialog(*d.form);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QTest::mouseMove(dialog.widgets().Picture1, cellCentre(1));
+        QWidget *window = native(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::mouseMove(native(dialog.Picture1), cellCentre(1));
         if (escape)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QTest::keyClick(window, Qt::Key_Escape);
         else
-            dialog.close();
+            window->close();
         QVERIFY(!dialog.isLoaded());
+        QVERIFY(!window->isVisible());
         QCOMPARE(d.state.charFrameX, 0);
         QCOMPARE(d.state.gravity, 9.8);
     }
@@ -282,34 +199,36 @@ private Q_SLOTS:
         MainWindowDriver d;
         bool seen = false;
         whileShown<Form2>([](Form2 &dialog) {
-            QCOMPARE(dialog.width(), 359);
-            QVERIFY(dialog.isModal());
-            QVERIFY(!dialog.parentWidget());
-            dialog.Picture1_MouseMove(Qt::NoButton, {}, 2500, 400);
-            QCOMPARE(dialog.widgets().Chara->caption(), Form2::description(1));
-            dialog.close();
+            QWidget *window = native(dialog);
+            QCOMPARE(window->width(), 359);
+            QVERIFY(window->isModal());
+            QVERIFY(!window->parentWidget());
+            dialog.Picture1_MouseMove(0, 0, 2500, 400);
+            QCOMPARE(caption(dialog.Chara), QString::fromStdString(Form2::description(1)));
+            window->close();
         }, seen);
-        d.click(d.ui().Cmd_nikusel);
+        d.click(d.form->Cmd_nikusel);
         QVERIFY(seen);
         QCOMPARE(d.state.charFrameX, 0);
 
         d.state.hiddenMode = 1;
         whileShown<Form2>([](Form2 &dialog) {
-            QCOMPARE(dialog.width(), 471);
-            QCOMPARE(dialog.widgets().Chara->caption(), prompt);
-            QTest::mouseClick(dialog.widgets().Picture1, Qt::LeftButton, {}, cellCentre(3));
+            QCOMPARE(native(dialog)->width(), 471);
+            QCOMPARE(caption(dialog.Chara), prompt);
+            QTest::mouseClick(native(dialog.Picture1), Qt::LeftButton, {}, cellCentre(3));
         }, seen);
-        d.click(d.ui().Cmd_nikusel);
+        d.click(d.form->Cmd_nikusel);
         QVERIFY(seen);
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(d.state.charFrameX, 276);
         QCOMPARE(d.state.gravity, 8.2);
-        QCOMPARE(d.form->focusWidget(), d.ui().Cmd_jump);
+        QCOMPARE(d.shown()->focusWidget(), native(d.form->Cmd_jump));
         d.jump();
         QCOMPARE(d.tickUntilLanded(), 14); // launch speed 75, gravity 8.2
     }
 
-    // The jump goes on behind the dialog; the new gravity rules from the next tick.
+    // The jump goes on behind the dialog, on the real timer; the new gravity
+    // rules from the next tick.
     void chosenDuringAFlight()
     {
         MainWindowDriver d;
@@ -319,9 +238,9 @@ private Q_SLOTS:
         whileShown<Form2>([&](Form2 &dialog) {
             QVERIFY(QTest::qWaitFor([&] { return d.window().jumpTime >= 4; }, 5000));
             ticksBehind = d.window().jumpTime / 2;
-            QTest::mouseClick(dialog.widgets().Picture1, Qt::LeftButton, {}, cellCentre(2));
+            QTest::mouseClick(native(dialog.Picture1), Qt::LeftButton, {}, cellCentre(2));
         }, seen);
-        d.click(d.ui().Cmd_nikusel);
+        d.click(d.form->Cmd_nikusel);
         QVERIFY(seen);
         QVERIFY(ticksBehind >= 2);
         QVERIFY(d.form->timer().enabled());
@@ -330,7 +249,11 @@ private Q_SLOTS:
         d.tick();
         QCOMPARE((before - d.state.charY) * 15, 75 * t - 9.0 / 2 * t * t);
     }
+
+private:
+    // Made after the application object; every form of the tests needs it.
+    QtToolkit m_toolkit;
 };
 
-QTEST_MAIN(TestForm2)
-#include "tst_form2.moc"
+QTEST_MAIN(TestForm2Shown)
+#include "tst_form2_shown.moc"

@@ -1,88 +1,17 @@
-// Zubrik: tests that an untrapped run-time error ends the program cleanly, with its box.
+// Zubrik: an untrapped run-time error on a real process: the box, then an ordinary exit with status 1.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "BuiltProgram.h"
-#include "MainWindowDriver.h"
-
-#include "platform/Application.h"
-#include "platform/FormWindow.h"
-#include "platform/Handler.h"
-#include "platform/NumberText.h"
 
 #include <QProcess>
+#include <QtTest>
 
-namespace {
-
-// Records the boxes as the driver does, but keeps each open for a while, the
-// event loop running, as a real box does until the player answers it.
-void readBoxesSlowly(MainWindowDriver &d)
-{
-    MessageBox::setBoxHandler([&d](const QString &prompt, const QString &title) {
-        d.boxes << title + QStringLiteral(" | ") + prompt;
-        QTest::qWait(200);
-    });
-}
-
-// A start-up form whose Load fails, raised as the game raises its start-up
-// form's: from the constructor, before any event loop runs.
-class FailingStartForm : public FormWindow
-{
-public:
-    FailingStartForm() { Handler::run([] { NumberText::toDouble(QStringLiteral("12a")); }); }
-};
-
-} // namespace
-
-class TestRuntimeError : public QObject
+class TestRuntimeErrorProcess : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The same box, and the program ends without showing the form. (The runs
-    // after this one show that the next run starts afresh.)
-    void anErrorWhileTheStartFormLoadsEndsTheProgram()
-    {
-        QStringList boxes;
-        MessageBox::setBoxHandler([&boxes](const QString &prompt, const QString &) { boxes << prompt; });
-        FailingStartForm form;
-        const int status = Application::run(form);
-        MessageBox::setBoxHandler({});
-        QCOMPARE(status, Application::runtimeErrorExitCode);
-        QCOMPARE(boxes, QStringList { QStringLiteral("実行時エラー '13':\r\n\r\nType mismatch") });
-        QVERIFY(!form.isLoaded());
-    }
-
-    // The game is over once the box is up: a jump in flight goes no further.
-    void aCounterThatIsNotANumberEndsTheProgram()
-    {
-        MainWindowDriver d;
-        readBoxesSlowly(d);
-        d.jump();
-        d.setCounter(QStringLiteral("12a"));
-        // The second press restarts the jump clock, then fails to count.
-        QTimer::singleShot(0, d.ui().Cmd_jump, [&d] { d.jump(); });
-        const int status = Application::run(*d.form);
-        QCOMPARE(status, Application::runtimeErrorExitCode);
-        QCOMPARE(d.boxes, QStringList { QStringLiteral("Zubrik | 実行時エラー '13':\r\n\r\nType mismatch") });
-        QCOMPARE(d.window().jumpTime, 0);
-    }
-
-    void anOverflowInATickEndsTheProgram()
-    {
-        MainWindowDriver d;
-        readBoxesSlowly(d);
-        d.state.charY = 3e9; // a frame cannot place the character there
-        QTimer::singleShot(0, d.ui().Cmd_jump, [&d] { d.jump(); });
-        // The first tick moves the character and draws: the drawing overflows.
-        const int status = Application::run(*d.form);
-        QCOMPARE(status, Application::runtimeErrorExitCode);
-        QCOMPARE(d.boxes.size(), 1);
-        QVERIFY(d.boxes.first().contains(QStringLiteral("実行時エラー '6'")));
-        // The clock of that one tick: no tick ran after it, behind the box or later.
-        QCOMPARE(d.window().jumpTime, 2);
-    }
-
-    // The same on a real process: the box, then an ordinary exit with status 1,
-    // nothing torn down on the way out (the sanitizer build checks that too).
+    // The box, then an ordinary exit with status 1, nothing torn down on the
+    // way out (the sanitizer build checks that too).
     void aRealProcessEndsWithTheBoxAndStatusOne()
     {
         QProcess game;
@@ -100,10 +29,5 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    Application application(argc, argv);
-    TestRuntimeError test;
-    return QTest::qExec(&test, argc, argv);
-}
-#include "tst_runtime_error.moc"
+QTEST_GUILESS_MAIN(TestRuntimeErrorProcess)
+#include "tst_runtime_error_process.moc"
