@@ -12,7 +12,17 @@ Image::Image(int width, int height, std::uint32_t fill)
 
 void Image::fill(std::uint32_t value)
 {
-    std::fill(m_pixels.begin(), m_pixels.end(), value);
+    // A frame begins with a clear. A short run filled, then copied onto the
+    // rest in doubling blocks, goes at the speed of the library's block copy,
+    // several times that of a loop of stores.
+    constexpr std::size_t firstRun = 64;
+    const std::size_t size = m_pixels.size();
+    std::fill_n(m_pixels.begin(), std::min(firstRun, size), value);
+    for (std::size_t done = std::min(firstRun, size); done < size;) {
+        const std::size_t run = std::min(done, size - done);
+        std::copy_n(m_pixels.begin(), run, m_pixels.begin() + std::ptrdiff_t(done));
+        done += run;
+    }
 }
 
 void Image::paste(const Image &other)

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <locale>
-#include <regex>
 #include <sstream>
 
 namespace NumberText {
@@ -19,11 +18,36 @@ RuntimeError typeMismatch()
 }
 
 // Decimal text as a caption holds it: a sign, digits with at most one '.',
-// an exponent; no grouping, no hexadecimal, no words such as "inf".
+// an exponent; no grouping, no hexadecimal, no words such as "inf". Read on
+// every press, so scanned by hand rather than by a regular expression.
 bool isDecimal(const std::string &text)
 {
-    static const std::regex decimal(R"([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)");
-    return std::regex_match(text, decimal);
+    std::size_t at = 0;
+    const auto sign = [&] {
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+    };
+    const auto digits = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+            ++at;
+        return at - start;
+    };
+    sign();
+    std::size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        sign();
+        if (digits() == 0)
+            return false;
+    }
+    return at == text.size();
 }
 
 std::string trimmed(const std::string &text)
