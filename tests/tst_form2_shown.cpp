@@ -23,11 +23,6 @@ QPoint cellCentre(int cell) { return { cellX[cell] + 46, cellY + 21 }; }
 
 const QString prompt = QStringLiteral("肉を選択して下さい。");
 
-QWidget *native(const Control &control) { return QtToolkit::widget(control); }
-QWidget *native(const Form &form) { return QtToolkit::window(form); }
-
-QString caption(const Label &label) { return QString::fromStdString(label.caption()); }
-
 } // namespace
 
 class TestForm2Shown : public QObject
@@ -60,13 +55,7 @@ private Q_SLOTS:
         QCOMPARE(native(dialog.Picture1)->geometry().right() - native(dialog.Frame1)->geometry().right(),
                  hidden ? 0 : 1);
 
-        for (std::int16_t i = 0; i < 4; ++i) {
-            const QRect name = native(dialog.Label1(i))->geometry();
-            const double cellCentreX = native(dialog.Picture1)->x() + cellX[i] + 46;
-            QVERIFY2(std::abs(name.x() + name.width() / 2.0 - cellCentreX) <= 1,
-                     qPrintable(caption(dialog.Label1(i))));
-        }
-        QCOMPARE(native(dialog.Label1(3))->x() >= window->width(), hidden == 0);
+        checkNamesUnderChoices(dialog, [](int cell) { return cellCentre(cell).x(); }, hidden != 0);
         QCOMPARE(window->windowTitle(), QStringLiteral("肉選択"));
         QCOMPARE(qobject_cast<QGroupBox *>(native(dialog.Frame1))->title(), QStringLiteral("特徴"));
     }
@@ -95,21 +84,13 @@ private Q_SLOTS:
         MainWindowDriver d;
         d.state.hiddenMode = 1;
         Form2 dialog(*d.form);
-        // QTest moves the cursor itself, and the top window under it gets the
-        // moves: keep the main window from under the dialog.
-        d.shown()->hide();
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(native(dialog)));
+        QVERIFY(showAlone(d, dialog));
         QWidget *strip = native(dialog.Picture1);
-        QWidget *chara = native(dialog.Chara);
-        QWidget *frame = native(dialog.Frame1);
         for (int i = 0; i < 4; ++i) {
             const QString expected = QString::fromStdString(Form2::description(std::int16_t(i)));
             QTest::mouseMove(strip, cellCentre(i));
             QCOMPARE(caption(dialog.Chara), expected);
-            // The whole description fits in the frame.
-            QVERIFY(chara->geometry().right() < frame->width());
-            QVERIFY(chara->geometry().bottom() < frame->height());
+            QVERIFY(descriptionFits(dialog));
             QTest::mouseMove(strip, cellCentre(i) + QPoint(50, 0)); // the gap after the cell
             QTest::mouseMove(strip, cellCentre(i) - QPoint(0, 24)); // the top band
             QTest::mouseMove(strip, cellCentre(i) + QPoint(0, 28)); // the bottom band
@@ -227,23 +208,13 @@ private Q_SLOTS:
         QCOMPARE(d.tickUntilLanded(), 14); // launch speed 75, gravity 8.2
     }
 
-    // The jump goes on behind the dialog, on the real timer; the new gravity
-    // rules from the next tick.
+    // The jump goes on behind the dialog; the new gravity rules from the next tick.
     void chosenDuringAFlight()
     {
         MainWindowDriver d;
-        d.jump();
-        bool seen = false;
-        int ticksBehind = 0;
-        whileShown<Form2>([&](Form2 &dialog) {
-            QVERIFY(QTest::qWaitFor([&] { return d.window().jumpTime >= 4; }, 5000));
-            ticksBehind = d.window().jumpTime / 2;
-            QTest::mouseClick(native(dialog.Picture1), Qt::LeftButton, {}, cellCentre(2));
-        }, seen);
-        d.click(d.form->Cmd_nikusel);
-        QVERIFY(seen);
-        QVERIFY(ticksBehind >= 2);
-        QVERIFY(d.form->timer().enabled());
+        pickDuringAFlight<Form2>(d, d.form->Cmd_nikusel, cellCentre(2));
+        if (QTest::currentTestFailed())
+            return;
         const double before = d.state.charY;
         const double t = d.window().jumpTime + 2;
         d.tick();

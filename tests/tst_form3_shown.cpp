@@ -21,11 +21,6 @@ QImage stagePicture(int stage)
     return sheet(QStringLiteral("bg%1").arg(stage).toLatin1().constData());
 }
 
-QWidget *native(const Control &control) { return QtToolkit::widget(control); }
-QWidget *native(const Form &form) { return QtToolkit::window(form); }
-
-QString caption(const Label &label) { return QString::fromStdString(label.caption()); }
-
 } // namespace
 
 class TestForm3Shown : public QObject
@@ -56,13 +51,7 @@ private Q_SLOTS:
         QCOMPARE(native(dialog.Line1)->geometry().right(), strip->geometry().right());
         QCOMPARE(native(dialog.Frame1)->geometry().right(), strip->geometry().right());
 
-        for (std::int16_t i = 0; i < 4; ++i) {
-            const QRect name = native(dialog.Label1(i))->geometry();
-            const double pitchCentre = strip->x() + 134 * i + 67;
-            QVERIFY2(std::abs(name.x() + name.width() / 2.0 - pitchCentre) <= 1,
-                     qPrintable(caption(dialog.Label1(i))));
-        }
-        QCOMPARE(native(dialog.Label1(3))->x() >= window->width(), hidden == 0);
+        checkNamesUnderChoices(dialog, [](int stage) { return 134 * stage + 67; }, hidden != 0);
         QCOMPARE(window->windowTitle(), QStringLiteral("ステージ選択"));
     }
 
@@ -71,18 +60,11 @@ private Q_SLOTS:
         MainWindowDriver d;
         d.state.hiddenMode = 1;
         Form3 dialog(*d.form);
-        // QTest moves the cursor itself, and the top window under it gets the
-        // moves: keep the main window from under the dialog.
-        d.shown()->hide();
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(native(dialog)));
-        QWidget *chara = native(dialog.Chara);
-        QWidget *frame = native(dialog.Frame1);
+        QVERIFY(showAlone(d, dialog));
         for (int i = 0; i < 4; ++i) {
             QTest::mouseMove(native(dialog.Picture1), thumbnailCentre(i));
             QCOMPARE(caption(dialog.Chara), QString::fromStdString(Form3::description(std::int16_t(i))));
-            QVERIFY(chara->geometry().right() < frame->width());
-            QVERIFY(chara->geometry().bottom() < frame->height());
+            QVERIFY(descriptionFits(dialog));
         }
     }
 
@@ -154,20 +136,13 @@ private Q_SLOTS:
         QCOMPARE(d.tickUntilLanded(), 18); // launch speed 120, gravity 9.8
     }
 
-    // The jump goes on behind the dialog, on the real timer; the new launch
-    // speed rules from the next tick.
+    // The jump goes on behind the dialog; the new launch speed rules from the next tick.
     void chosenDuringAFlight()
     {
         MainWindowDriver d;
-        d.jump();
-        bool seen = false;
-        whileShown<Form3>([&](Form3 &dialog) {
-            QVERIFY(QTest::qWaitFor([&] { return d.window().jumpTime >= 4; }, 5000));
-            QTest::mouseClick(native(dialog.Picture1), Qt::LeftButton, {}, thumbnailCentre(1));
-        }, seen);
-        d.click(d.form->Cmd_stgsel);
-        QVERIFY(seen);
-        QVERIFY(d.form->timer().enabled());
+        pickDuringAFlight<Form3>(d, d.form->Cmd_stgsel, thumbnailCentre(1));
+        if (QTest::currentTestFailed())
+            return;
         const double before = d.state.charY;
         const double t = d.window().jumpTime + 2;
         d.tick();

@@ -1,4 +1,4 @@
-// Zubrik: the character select's rules: layout, strip, picks by mouse and keyboard, cancel, the main window's button.
+// Zubrik: the character select's rules: layout, strip, picks by mouse, the main window's button.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "DialogDriver.h"
 #include "GameDriver.h"
@@ -26,14 +26,6 @@ int centreX(int cell) { return cellX[cell] + 46; }
 int centreY() { return cellY + 21; }
 
 const std::string prompt = "肉を選択して下さい。";
-
-// A starting point unlike every choice, so that any pick changes the picture.
-void startElsewhere(GameDriver &d)
-{
-    d.state.charFrameX = 92;
-    d.state.stageDc = d.form->Bg(1).hDC();
-    d.form->FrameCompositor();
-}
 
 } // namespace
 
@@ -235,155 +227,6 @@ TEST_CASE("a press beyond the strip picks nothing")
     CHECK(dialog.isLoaded());
     CHECK(d.state.charFrameX == 0);
     CHECK(dialog.Chara.caption() == prompt);
-}
-
-TEST_CASE("Escape and the close box leave the game as it was")
-{
-    struct Row
-    {
-        std::string name;
-        std::string keys; // before the way out
-        bool escape;
-    };
-    const Row rows[] = {
-        { "Escape over a cell", "", true },
-        { "close box over a cell", "", false },
-        { "Escape after Right", "Right", true },
-    };
-    for (const Row &row : rows) {
-        CAPTURE(row.name);
-        GameDriver d;
-        startElsewhere(d);
-        const double gravity = d.state.gravity;
-        const Image before = d.frame();
-        Form2 dialog(*d.form);
-        dialog.show();
-        moveTo(dialog.Picture1, centreX(1), centreY());
-        press(dialog, row.keys);
-        if (row.escape)
-            CHECK(dialog.keyPress(VirtualKey::Escape));
-        else
-            dialog.requestClose();
-        CHECK(!dialog.isLoaded());
-        CHECK(d.state.charFrameX == 92);
-        CHECK(d.state.gravity == gravity);
-        CHECK(d.state.stageDc == d.form->Bg(1).hDC());
-        CHECK(d.frame() == before);
-    }
-}
-
-// The keyboard's hover shows what the mouse shows over the same choice.
-TEST_CASE("keys move over the offered characters as the mouse would")
-{
-    struct Row
-    {
-        std::string name;
-        std::int16_t hidden;
-        std::string keys;
-        int cell; // -1: none
-    };
-    const Row rows[] = {
-        { "no key yet", 0, "", -1 },
-        { "Right starts at the first", 0, "Right", 0 },
-        { "Left starts at the first", 0, "Left", 0 },
-        { "Right stops at the third", 0, "Right Right Right Right", 2 },
-        { "End, hidden mode", 1, "End", 3 },
-        { "End Left Left", 0, "End Left Left", 0 },
-        { "Home after End", 1, "End Home", 0 },
-        { "other keys pass by", 0, "Right A Up", 0 },
-    };
-    for (const Row &row : rows) {
-        CAPTURE(row.name);
-        std::string byMouse;
-        if (row.cell >= 0) {
-            GameDriver mouse;
-            mouse.state.hiddenMode = row.hidden;
-            Form2 dialog(*mouse.form);
-            moveTo(dialog.Picture1, centreX(row.cell), centreY());
-            byMouse = dialog.Chara.caption();
-        }
-
-        GameDriver d;
-        d.state.hiddenMode = row.hidden;
-        Form2 dialog(*d.form);
-        dialog.show();
-        const Image strip = dialog.Picture1.image();
-        press(dialog, row.keys);
-        CHECK(dialog.Picture1.markedChoice() == row.cell);
-        CHECK(dialog.Chara.caption() == (row.cell < 0 ? prompt : byMouse));
-        // The mark lies over the strip, never in its image.
-        CHECK(dialog.Picture1.image() == strip);
-        CHECK(dialog.isLoaded());
-        CHECK(d.state.charFrameX == 0);
-    }
-}
-
-TEST_CASE("the mouse takes over from the keyboard's mark")
-{
-    GameDriver d;
-    Form2 dialog(*d.form);
-    dialog.show();
-    press(dialog, "Right Right");
-    CHECK(dialog.Picture1.markedChoice() == 1);
-    moveTo(dialog.Picture1, centreX(0), centreY());
-    CHECK(dialog.Picture1.markedChoice() == -1);
-    CHECK(dialog.Chara.caption() == Form2::description(0));
-}
-
-// A pick by keyboard leaves the game as a click on the same choice does.
-TEST_CASE("keys pick as a click on the same character does")
-{
-    struct Row
-    {
-        std::string name;
-        std::int16_t hidden;
-        std::string keys;
-        int cell; // -1: none
-    };
-    const Row rows[] = {
-        { "Right Return", 0, "Right Return", 0 },
-        { "End Return", 0, "End Return", 2 },
-        { "Right Right Right Right Space", 1, "Right Right Right Right Space", 3 },
-        { "End Space, hidden mode", 1, "End Space", 3 },
-        { "digit 3", 0, "3", 2 },
-        { "digit 4, hidden mode", 1, "4", 3 },
-        { "digit 4 not offered", 0, "4", -1 },
-        { "keypad 3", 0, "K3", 2 },
-        { "Return before any arrow", 0, "Return Space", -1 },
-    };
-    for (const Row &row : rows) {
-        CAPTURE(row.name);
-        struct Outcome
-        {
-            std::int32_t charFrameX;
-            double gravity;
-            Image frame;
-            bool open;
-        };
-        auto pickBy = [&row](bool keyboard, Image *start) {
-            GameDriver d;
-            d.state.hiddenMode = row.hidden;
-            startElsewhere(d);
-            if (start)
-                *start = d.frame();
-            Form2 dialog(*d.form);
-            dialog.show();
-            if (keyboard)
-                press(dialog, row.keys);
-            else if (row.cell >= 0)
-                pressAt(dialog.Picture1, centreX(row.cell), centreY(), MouseButton::Left);
-            return Outcome { d.state.charFrameX, d.state.gravity, d.frame(), dialog.isLoaded() };
-        };
-        Image before;
-        const Outcome got = pickBy(true, &before);
-        const Outcome wanted = pickBy(false, nullptr);
-        CHECK(got.open == (row.cell < 0));
-        CHECK(got.open == wanted.open);
-        CHECK(got.charFrameX == wanted.charFrameX);
-        CHECK(got.gravity == wanted.gravity);
-        CHECK(got.frame == wanted.frame);
-        CHECK((got.frame == before) == (row.cell < 0));
-    }
 }
 
 // The real button: a fresh dialog at each opening, modal.

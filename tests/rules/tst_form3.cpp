@@ -1,4 +1,4 @@
-// Zubrik: the stage select's rules: layout, thumbnails, picks by mouse and keyboard, cancel, the main window's button.
+// Zubrik: the stage select's rules: layout, thumbnails, picks by mouse, the main window's button.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "DialogDriver.h"
 #include "GameDriver.h"
@@ -30,22 +30,6 @@ const std::string prompt = "ステージを選択して下さい。";
 const Image &stagePicture(int stage)
 {
     return sheet("bg" + std::to_string(stage));
-}
-
-int stageShown(GameDriver &d)
-{
-    for (std::int16_t i = 0; i < 4; ++i)
-        if (d.form->Bg(i).hDC() == d.state.stageDc)
-            return i;
-    return -1;
-}
-
-// A starting point unlike every choice, so that any pick changes the picture.
-void startElsewhere(GameDriver &d)
-{
-    d.state.charFrameX = 92;
-    d.state.stageDc = d.form->Bg(1).hDC();
-    d.form->FrameCompositor();
 }
 
 } // namespace
@@ -211,142 +195,6 @@ TEST_CASE("a pick by any button stores the stage and its launch speed, redraws a
         CHECK(d.state.launchSpeed == row.launchSpeed);
         // Above the standing character, Pic shows nothing but the new stage.
         CHECK(crop(d.frame(), 0, 0, 303, 120) == crop(stagePicture(row.stage), 0, 0, 303, 120));
-    }
-}
-
-TEST_CASE("Escape and the close box leave the game as it was")
-{
-    struct Row
-    {
-        std::string name;
-        std::string keys; // before the way out
-        bool escape;
-    };
-    const Row rows[] = {
-        { "Escape", "", true },
-        { "close box over a stage", "", false },
-        { "Escape after Right", "Right", true },
-    };
-    for (const Row &row : rows) {
-        CAPTURE(row.name);
-        GameDriver d;
-        startElsewhere(d);
-        const Image before = d.frame();
-        Form3 dialog(*d.form);
-        dialog.show();
-        if (!row.escape)
-            moveTo(dialog.Picture1, centreX(2), centreY);
-        press(dialog, row.keys);
-        if (row.escape)
-            CHECK(dialog.keyPress(VirtualKey::Escape));
-        else
-            dialog.requestClose();
-        CHECK(!dialog.isLoaded());
-        CHECK(d.state.stageDc == d.form->Bg(1).hDC());
-        CHECK(d.state.launchSpeed == 75.0);
-        CHECK(d.state.charFrameX == 92);
-        CHECK(d.frame() == before);
-    }
-}
-
-// The keyboard's hover shows what the mouse shows over the same choice.
-TEST_CASE("keys move over the offered stages as the mouse would")
-{
-    struct Row
-    {
-        std::string name;
-        std::int16_t hidden;
-        std::string keys;
-        int stage; // -1: none
-    };
-    const Row rows[] = {
-        { "no key yet", 0, "", -1 },
-        { "Right starts at the first", 0, "Right", 0 },
-        { "Left starts at the first", 0, "Left", 0 },
-        { "Right stops at the third", 0, "Right Right Right Right", 2 },
-        { "End, hidden mode", 1, "End", 3 },
-        { "End Left Left", 0, "End Left Left", 0 },
-        { "Home after End", 1, "End Home", 0 },
-        { "other keys pass by", 0, "Right A Up", 0 },
-    };
-    for (const Row &row : rows) {
-        CAPTURE(row.name);
-        std::string byMouse;
-        if (row.stage >= 0) {
-            GameDriver mouse;
-            mouse.state.hiddenMode = row.hidden;
-            Form3 dialog(*mouse.form);
-            moveTo(dialog.Picture1, centreX(row.stage), centreY);
-            byMouse = dialog.Chara.caption();
-        }
-
-        GameDriver d;
-        d.state.hiddenMode = row.hidden;
-        Form3 dialog(*d.form);
-        dialog.show();
-        const Image strip = dialog.Picture1.image();
-        press(dialog, row.keys);
-        CHECK(dialog.Picture1.markedChoice() == row.stage);
-        CHECK(dialog.Chara.caption() == (row.stage < 0 ? prompt : byMouse));
-        // The mark lies over the strip, never in its image.
-        CHECK(dialog.Picture1.image() == strip);
-        CHECK(dialog.isLoaded());
-        CHECK(d.state.stageDc == d.form->Bg(0).hDC());
-    }
-}
-
-// A pick by keyboard leaves the game as a click on the same choice does.
-TEST_CASE("keys pick as a click on the same stage does")
-{
-    struct Row
-    {
-        std::string name;
-        std::int16_t hidden;
-        std::string keys;
-        int stage; // -1: none
-    };
-    const Row rows[] = {
-        { "Right Return", 0, "Right Return", 0 },
-        { "End Return", 0, "End Return", 2 },
-        { "Right Right Right Right Space", 1, "Right Right Right Right Space", 3 },
-        { "End Space, hidden mode", 1, "End Space", 3 },
-        { "digit 3", 0, "3", 2 },
-        { "digit 4, hidden mode", 1, "4", 3 },
-        { "digit 4 not offered", 0, "4", -1 },
-        { "Return before any arrow", 0, "Return Space", -1 },
-    };
-    for (const Row &row : rows) {
-        CAPTURE(row.name);
-        struct Outcome
-        {
-            int stage;
-            double launchSpeed;
-            Image frame;
-            bool open;
-        };
-        auto pickBy = [&row](bool keyboard, Image *start) {
-            GameDriver d;
-            d.state.hiddenMode = row.hidden;
-            startElsewhere(d);
-            if (start)
-                *start = d.frame();
-            Form3 dialog(*d.form);
-            dialog.show();
-            if (keyboard)
-                press(dialog, row.keys);
-            else if (row.stage >= 0)
-                pressAt(dialog.Picture1, centreX(row.stage), centreY, MouseButton::Left);
-            return Outcome { stageShown(d), d.state.launchSpeed, d.frame(), dialog.isLoaded() };
-        };
-        Image before;
-        const Outcome got = pickBy(true, &before);
-        const Outcome wanted = pickBy(false, nullptr);
-        CHECK(got.open == (row.stage < 0));
-        CHECK(got.open == wanted.open);
-        CHECK(got.stage == wanted.stage);
-        CHECK(got.launchSpeed == wanted.launchSpeed);
-        CHECK(got.frame == wanted.frame);
-        CHECK((got.frame == before) == (row.stage < 0));
     }
 }
 
