@@ -7,24 +7,33 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Set where the arm64 build is a cross build (see `arm64`).
 ARM64_CROSS := $(filter-out arm64,$(shell dpkg --print-architecture 2>/dev/null))
 
-.PHONY: play check deps build deb pictures bench sanitize monkey screenshot clean exact
+.PHONY: play check deps build deb pictures bench sanitize monkey screenshot clean exact headless
 .PHONY: arm64 arm64-deps deb-arm64
 
 play: build
 	./$(BUILD)/zubrik
 
 # Every test (the packages' among them: `deb` and `deb-arm64` first), then the
-# arm64 build's tests under an emulator (see `arm64`), then the jump on a
-# processor that fuses (see `exact`), then every test again under the
-# sanitizers (see `sanitize`).
+# game alone with no toolkit (see `headless`), then the arm64 build's tests
+# under an emulator (see `arm64`), then the jump on a processor that fuses (see
+# `exact`), then every test again under the sanitizers (see `sanitize`).
 check: build deb $(if $(ARM64_CROSS),deb-arm64)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	$(MAKE) headless
 	$(if $(ARM64_CROSS),$(MAKE) arm64,@echo "This machine is arm64 itself: make arm64 skipped")
 	$(if $(EXACT),$(MAKE) exact,@echo "No x86-64-v3 processor here: make exact skipped")
 	$(MAKE) sanitize
 
 deps:
 	./scripts/install-deps.sh
+
+# The game and its rules' tests with no toolkit at all (ZUBRIK_TOOLKIT=headless):
+# Qt is never looked for, and toolkit_free_check proves that no Qt header,
+# include path or library is in it.
+headless: deps
+	cmake -S . -B $(BUILD)-headless -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUBRIK_TOOLKIT=headless
+	cmake --build $(BUILD)-headless -j$(JOBS)
+	cd $(BUILD)-headless && ctest --output-on-failure -j$(JOBS)
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -51,8 +60,8 @@ pictures: build
 	./$(BUILD)/tools/paint_pictures/paint_pictures assets/pictures
 
 # The game for 64-bit ARM (arm64: a Raspberry Pi's Debian, say), cross-built in
-# $(BUILD)-arm64 with cmake/aarch64-linux-gnu.cmake, and every QtTest program
-# run there under qemu-user, offscreen. ctest puts the emulator before each
+# $(BUILD)-arm64 with cmake/aarch64-linux-gnu.cmake, and every test program
+# (the rules' and Qt's) run there under qemu-user, offscreen. ctest puts the emulator before each
 # test, and the tests that start the game name it themselves, so no binfmt_misc
 # is needed. The jump test is the point: arm64 compilers fuse multiply-add
 # unless told not to. `check` runs it where this machine is not arm64. Left out:
@@ -65,7 +74,7 @@ ARM64_LEFT_OUT := ^(e2e_.*|a11y_check|install_check|windres_check|deb_check|pict
 arm64: deps arm64-deps
 	cmake -S . -B $(BUILD)-arm64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/aarch64-linux-gnu.cmake
-	cmake --build $(BUILD)-arm64 -j$(JOBS) --target zubrik_qtests
+	cmake --build $(BUILD)-arm64 -j$(JOBS) --target zubrik_unit_tests
 	cd $(BUILD)-arm64 && ZUBRIK_MONKEY_ACTIONS=10000 ctest --output-on-failure -j$(JOBS) -E '$(ARM64_LEFT_OUT)'
 
 arm64-deps:
@@ -110,11 +119,10 @@ sanitize: deps
 SEEDS ?= 101,102,103,104,105,106,107,108,109,110
 ACTIONS ?= 1000000
 monkey: build
-	cd $(BUILD) && ZUBRIK_MONKEY_SEEDS=$(SEEDS) ZUBRIK_MONKEY_ACTIONS=$(ACTIONS) \
-	  QT_QPA_PLATFORM=offscreen ./tests/tst_monkey
+	cd $(BUILD) && ZUBRIK_MONKEY_SEEDS=$(SEEDS) ZUBRIK_MONKEY_ACTIONS=$(ACTIONS) ./tests/rules/tst_monkey
 
 screenshot: build
 	./tests/screenshot.sh $(BUILD)/zubrik docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-v3 $(BUILD)-arm64
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-v3 $(BUILD)-arm64 $(BUILD)-headless

@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "MainWindowDriver.h"
 #include "ModalWatch.h"
-#include "platform/Application.h"
+#include "platform/qt/Application.h"
 
 #include <QElapsedTimer>
 #include <cstdio>

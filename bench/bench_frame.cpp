@@ -1,11 +1,15 @@
 // Zubrik: how long one frame of the main picture takes to draw, against a plain copy.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
+//
+// The frame is the model's work alone, on the headless toolkit: the compositor's
+// copies into Pic's image, with no window to show it.
 #include "core/Form1.h"
 #include "core/GameState.h"
-#include "platform/Application.h"
+#include "platform/Image.h"
+#include "platform/headless/HeadlessToolkit.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -15,13 +19,14 @@ namespace {
 template<typename Work>
 double medianMicroseconds(int rounds, int perRound, Work work)
 {
+    using Clock = std::chrono::steady_clock;
     std::vector<double> samples;
-    QElapsedTimer clock;
     for (int round = 0; round < rounds; ++round) {
-        clock.start();
+        const Clock::time_point start = Clock::now();
         for (int i = 0; i < perRound; ++i)
             work(i);
-        samples.push_back(double(clock.nsecsElapsed()) / 1000.0 / perRound);
+        const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
+        samples.push_back(spent.count() / perRound);
     }
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
@@ -29,10 +34,9 @@ double medianMicroseconds(int rounds, int perRound, Work work)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    Application application(argc, argv);
+    HeadlessToolkit toolkit;
     GameState state;
     Form1 form(state);
 
@@ -44,11 +48,11 @@ int main(int argc, char *argv[])
         form.FrameCompositor();
     });
 
-    const QImage stage = QImage(303, 183, QImage::Format_RGB32);
-    QImage target(303, 183, QImage::Format_RGB32);
-    const qsizetype bytes = stage.sizeInBytes();
+    const Image stage(303, 183);
+    Image target(303, 183);
+    const std::size_t bytes = std::size_t(stage.width()) * std::size_t(stage.height()) * 4;
     const double copy = medianMicroseconds(201, 200, [&](int) {
-        std::memcpy(target.bits(), stage.constBits(), size_t(bytes));
+        std::memcpy(target.data(), stage.data(), bytes);
     });
 
     std::printf("frame (8 copies): median %.2f us\n", frame);

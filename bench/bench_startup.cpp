@@ -2,11 +2,12 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "core/Form1.h"
 #include "core/GameState.h"
-#include "platform/Application.h"
 #include "platform/PictureBox.h"
-#include "ui_Form1.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/QtToolkit.h"
 
 #include <QElapsedTimer>
+#include <QWidget>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -44,7 +45,7 @@ int main(int argc, char *argv[])
     GameState state;
     Form1 form(state);
     FirstPaint firstPaint(clock);
-    form.widgets().Pic->installEventFilter(&firstPaint);
+    QtToolkit::widget(form.Pic)->installEventFilter(&firstPaint);
     form.show();
     QApplication::exec();
 

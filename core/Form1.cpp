@@ -8,20 +8,20 @@
 #include "dialogs/Form2.h"
 #include "dialogs/Form3.h"
 #include "ending/Form4.h"
+#include "assets/Designs.h"
 #include "platform/Beep.h"
-#include "platform/FontSetup.h"
+#include "platform/CommandButton.h"
 #include "platform/Handler.h"
-#include "platform/KeyPreview.h"
+#include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/NumberText.h"
+#include "platform/PictureBox.h"
 #include "platform/Rounding.h"
 #include "platform/RuntimeError.h"
-#include "platform/Twips.h"
 #include "platform/VirtualKey.h"
 #include "platform/WidgetArray.h"
-#include "ui_Form1.h"
 
-#include <QApplication>
+#include <string>
 
 namespace {
 
@@ -35,37 +35,36 @@ constexpr std::int32_t clockStep = 2;
 
 } // namespace
 
-Form1::Form1(GameState &state) : m_state(state), m_ui(std::make_unique<Ui::Form1>())
+Form1::Form1(GameState &state)
+    : Form(Designs::form1()), Cmd_nikusel(button("Cmd_nikusel")), Cmd_jump(button("Cmd_jump")),
+      Cmd_stgsel(button("Cmd_stgsel")), Cmd_pause(button("Cmd_pause")),
+      Cmd_replay(button("Cmd_replay")), Label1(label("Label1")), Lbl_count(label("Lbl_count")),
+      Pic(pictureBox("Pic")), Niku(pictureBox("Niku")), NikuK(pictureBox("NikuK")),
+      Kage(pictureBox("Kage")), Moji(pictureBox("Moji")), m_state(state)
 {
-    m_ui->setupUi(this);
-    FontSetup::applyPixelSizes(this);
-    m_bg = { m_ui->Bg_0, m_ui->Bg_1, m_ui->Bg_2, m_ui->Bg_3 };
+    for (std::int16_t index = 0; index < 4; ++index)
+        m_bg[std::size_t(index)] = &pictureBox("Bg", index);
 
     m_timer.setInterval(liveInterval);
-    Handler::connect(&m_timer, &Timer::timer, this, &Form1::Timer_Timer);
-    Handler::connect(m_ui->Cmd_jump, &QPushButton::clicked, this, &Form1::Cmd_jump_Click);
-    Handler::connect(m_ui->Cmd_pause, &QPushButton::clicked, this, &Form1::Cmd_pause_Click);
-    Handler::connect(m_ui->Cmd_replay, &QPushButton::clicked, this, &Form1::Cmd_replay_Click);
-    Handler::connect(m_ui->Cmd_nikusel, &QPushButton::clicked, this, &Form1::Cmd_nikusel_Click);
-    Handler::connect(m_ui->Cmd_stgsel, &QPushButton::clicked, this, &Form1::Cmd_stgsel_Click);
-
-    m_keyPreview = new KeyPreview(this);
-    Handler::connect(m_keyPreview, &KeyPreview::keyDown, this, &Form1::Form_KeyDown);
-    Handler::connect(m_keyPreview, &KeyPreview::keyUp, this, &Form1::Form_KeyUp);
+    m_timer.onTimer([this] { Timer_Timer(); });
+    Cmd_jump.onClick([this] { Cmd_jump_Click(); });
+    Cmd_pause.onClick([this] { Cmd_pause_Click(); });
+    Cmd_replay.onClick([this] { Cmd_replay_Click(); });
+    Cmd_nikusel.onClick([this] { Cmd_nikusel_Click(); });
+    Cmd_stgsel.onClick([this] { Cmd_stgsel_Click(); });
 
     // The start-up form loads before any event loop runs, inside no other
     // handler: its Load is a handler of its own. (The other forms load inside
     // the handler that shows them.)
     Handler::run([this] { Form_Load(); });
-    fixSize();
-    m_ui->Cmd_jump->setFocus();
+    Cmd_jump.setFocus();
 }
 
 Form1::~Form1() = default;
 
-PictureBox *Form1::Bg(std::int16_t index) const
+PictureBox &Form1::Bg(std::int16_t index) const
 {
-    return WidgetArray::at(m_bg, index);
+    return *WidgetArray::at(m_bg, index);
 }
 
 void Form1::Form_Load()
@@ -80,25 +79,24 @@ void Form1::Form_Load()
     m_state.paused = 0;
     m_state.hiddenMode = 0;
     for (std::int16_t index = 0; index < 4; ++index)
-        Bg(index)->setAutoSize(true);
-    m_state.stageWidth = Twips::width(Bg(0));
-    m_state.stageHeight = Rounding::toInt16(Twips::height(Bg(0)));
+        Bg(index).setAutoSize(true);
+    m_state.stageWidth = Bg(0).width();
+    m_state.stageHeight = Rounding::toInt16(Bg(0).height());
 
-    PictureBox *pic = m_ui->Pic;
-    Twips::setWidth(pic, m_state.stageWidth);
-    Twips::setHeight(pic, m_state.stageHeight);
-    Twips::setLeft(pic, 0);
-    Twips::setTop(pic, 0);
-    pic->setBorderStyle(0);
+    Pic.setWidth(m_state.stageWidth);
+    Pic.setHeight(m_state.stageHeight);
+    Pic.setLeft(0);
+    Pic.setTop(0);
+    Pic.setBorderStyle(0);
 
-    setFormWidth(m_state.stageWidth);
+    setWidth(m_state.stageWidth);
 
-    m_ui->Niku->setAutoSize(true);
-    m_ui->Kage->setAutoSize(true);
-    m_ui->Moji->setAutoSize(true);
-    m_ui->NikuK->setAutoSize(true);
+    Niku.setAutoSize(true);
+    Kage.setAutoSize(true);
+    Moji.setAutoSize(true);
+    NikuK.setAutoSize(true);
     m_state.charFrameX = 0;
-    m_state.stageDc = Bg(0)->hDC();
+    m_state.stageDc = Bg(0).hDC();
     m_state.charY = ground;
     FrameCompositor();
 }
@@ -107,8 +105,8 @@ void Form1::FrameCompositor()
 {
     // The window itself carries no drawing of its own; only Pic is cleared and drawn.
     describePicture();
-    ::FrameCompositor::draw(m_state, { *m_ui->Pic, m_ui->Kage->hDC(), m_ui->Niku->hDC(),
-                                       m_ui->NikuK->hDC(), m_ui->Moji->hDC(), m_timer.interval() });
+    ::FrameCompositor::draw(m_state, { Pic, Kage.hDC(), Niku.hDC(), NikuK.hDC(), Moji.hDC(),
+                                       m_timer.interval() });
 }
 
 // For a screen reader: what Pic shows, by the names the dialogs give.
@@ -121,22 +119,21 @@ void Form1::describePicture()
     const std::int32_t character = m_state.charFrameX / 92;
     if (shown.first < 0 || m_state.charFrameX % 92 != 0 || character < 0 || character > 3)
         return; // nothing a dialog offers
-    m_ui->Pic->setAccessibleDescription(QStringLiteral("ステージ「%1」、肉「%2」")
-                                            .arg(Form3::name(shown.first),
-                                                 Form2::name(std::int16_t(character))));
+    Pic.setAccessibleDescription("ステージ「" + Form3::name(shown.first) + "」、肉「"
+                                 + Form2::name(std::int16_t(character)) + "」");
 }
 
 std::int16_t Form1::stageShown()
 {
     for (std::int16_t stage = 0; stage < 4; ++stage)
-        if (Bg(stage)->hDC() == m_state.stageDc)
+        if (Bg(stage).hDC() == m_state.stageDc)
             return stage;
     return -1;
 }
 
 double Form1::jumpCount() const
 {
-    return NumberText::toDouble(m_ui->Lbl_count->caption());
+    return NumberText::toDouble(Lbl_count.caption());
 }
 
 void Form1::Cmd_jump_Click()
@@ -153,7 +150,7 @@ void Form1::Cmd_jump_Click()
     ++m_window.pressCount;
     m_timer.setEnabled(true);
     if (m_window.jumpTime == 0)
-        m_ui->Lbl_count->setCaption(NumberText::fromDouble(jumpCount() + 1));
+        Lbl_count.setCaption(NumberText::fromDouble(jumpCount() + 1));
     CheckMilestone();
 }
 
@@ -208,10 +205,10 @@ void Form1::Timer_Timer()
 
 void Form1::setJumpButtonsEnabled(bool enabled)
 {
-    m_ui->Cmd_nikusel->setEnabled(enabled);
-    m_ui->Cmd_jump->setEnabled(enabled);
-    m_ui->Cmd_stgsel->setEnabled(enabled);
-    m_ui->Cmd_replay->setEnabled(enabled);
+    Cmd_nikusel.setEnabled(enabled);
+    Cmd_jump.setEnabled(enabled);
+    Cmd_stgsel.setEnabled(enabled);
+    Cmd_replay.setEnabled(enabled);
 }
 
 void Form1::Cmd_pause_Click()
@@ -221,22 +218,22 @@ void Form1::Cmd_pause_Click()
     if (m_timer.enabled()) {
         // While paused the pause button holds the focus, so the key that
         // activates buttons resumes; the focus goes back where it was after.
-        m_focusBeforePause = QApplication::focusWidget();
+        m_focusBeforePause = activeControl();
         m_timer.setEnabled(false);
         m_state.paused = 1;
-        m_ui->Cmd_pause->setText(QStringLiteral("再生"));
+        Cmd_pause.setCaption("再生");
         setJumpButtonsEnabled(false);
-        m_ui->Cmd_pause->setFocus();
+        Cmd_pause.setFocus();
         FrameCompositor();
-        m_ui->Pic->Refresh();
+        Pic.Refresh();
     } else {
         m_state.paused = 0;
         setJumpButtonsEnabled(true);
-        m_ui->Cmd_pause->setText(QStringLiteral("一時停止"));
+        Cmd_pause.setCaption("一時停止");
         m_timer.setEnabled(true);
-        if (m_focusBeforePause && m_focusBeforePause->isEnabled())
+        if (m_focusBeforePause && m_focusBeforePause->enabled())
             m_focusBeforePause->setFocus();
-        m_focusBeforePause.clear();
+        m_focusBeforePause = nullptr;
     }
 }
 
@@ -262,7 +259,7 @@ void Form1::Cmd_stgsel_Click()
     dialog.showModal();
 }
 
-void Form1::Form_KeyDown(std::int16_t &keyCode, Qt::KeyboardModifiers)
+void Form1::Form_KeyDown(std::int16_t &keyCode, std::int16_t)
 {
     if (jumpCount() < codeEntryMinimumCount)
         return;
@@ -272,7 +269,7 @@ void Form1::Form_KeyDown(std::int16_t &keyCode, Qt::KeyboardModifiers)
     try {
         auto append = [this](char digit) {
             m_window.codeEntry =
-                NumberText::toInt32(QString::number(m_window.codeEntry) + QLatin1Char(digit));
+                NumberText::toInt32(std::to_string(m_window.codeEntry) + digit);
         };
         switch (keyCode) {
         case VirtualKey::Up: m_window.codeEntry = (m_window.codeEntry == 1) ? 11 : 1; break;
@@ -288,7 +285,7 @@ void Form1::Form_KeyDown(std::int16_t &keyCode, Qt::KeyboardModifiers)
     }
 }
 
-void Form1::Form_KeyUp(std::int16_t, Qt::KeyboardModifiers)
+void Form1::Form_KeyUp(std::int16_t, std::int16_t)
 {
     if (m_state.paused == 1 && m_window.codeEntry == codeEntryTarget) {
         m_state.hiddenMode = 1;

@@ -3,45 +3,35 @@
 #pragma once
 
 #include "core/MainWindowState.h"
-#include "platform/FormWindow.h"
+#include "platform/Form.h"
 #include "platform/Timer.h"
 
-#include <QPointer>
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <utility>
 
 struct GameState;
-class KeyPreview;
-class PictureBox;
 
-namespace Ui {
-class Form1;
-}
-
-class Form1 : public FormWindow
+class Form1 : public Form
 {
-    Q_OBJECT
-
 public:
     static constexpr int liveInterval = 20;
-    static constexpr int codeEntryTarget = 1164523362;
+    static constexpr std::int32_t codeEntryTarget = 1164523362;
     static constexpr double codeEntryMinimumCount = 30;
 
+    // Made from its design, and loaded (Form_Load) at once, before any event
+    // loop runs.
     explicit Form1(GameState &state);
     ~Form1() override;
 
     GameState &gameState() { return m_state; }
     MainWindowState &windowState() { return m_window; }
-    const Ui::Form1 &widgets() const { return *m_ui; }
     Timer &timer() { return m_timer; }
-    PictureBox *Bg(std::int16_t index) const;
+    PictureBox &Bg(std::int16_t index) const;
 
     // Redraws Pic from the current game state.
     void FrameCompositor();
 
-public Q_SLOTS:
     void Form_Load();
     void Cmd_jump_Click();
     void Timer_Timer();
@@ -49,8 +39,22 @@ public Q_SLOTS:
     void Cmd_replay_Click();
     void Cmd_nikusel_Click();
     void Cmd_stgsel_Click();
-    void Form_KeyDown(std::int16_t &keyCode, Qt::KeyboardModifiers shift);
-    void Form_KeyUp(std::int16_t keyCode, Qt::KeyboardModifiers shift);
+    void Form_KeyDown(std::int16_t &keyCode, std::int16_t shift) override;
+    void Form_KeyUp(std::int16_t keyCode, std::int16_t shift) override;
+
+    // The designed controls.
+    CommandButton &Cmd_nikusel;
+    CommandButton &Cmd_jump;
+    CommandButton &Cmd_stgsel;
+    CommandButton &Cmd_pause;
+    CommandButton &Cmd_replay;
+    Label &Label1;
+    Label &Lbl_count;
+    PictureBox &Pic;
+    PictureBox &Niku;
+    PictureBox &NikuK;
+    PictureBox &Kage;
+    PictureBox &Moji;
 
 private:
     void CheckMilestone();
@@ -61,11 +65,9 @@ private:
 
     GameState &m_state;
     MainWindowState m_window;
-    std::unique_ptr<Ui::Form1> m_ui;
     std::array<PictureBox *, 4> m_bg {};
     Timer m_timer;
-    KeyPreview *m_keyPreview = nullptr;
-    QPointer<QWidget> m_focusBeforePause;
+    Control *m_focusBeforePause = nullptr;
     // The stage and the character that Pic's description names.
     std::pair<std::int16_t, std::int32_t> m_described { -1, -1 };
 };

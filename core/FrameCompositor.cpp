@@ -25,8 +25,8 @@ void maskedCopy(Hdc destination, int x, int y, int width, int height, Hdc sheet,
 void FrameCompositor::draw(const GameState &state, FrameSurfaces surfaces)
 {
     PictureBox &pic = surfaces.pic;
-    const double cx = double(Twips::width(&pic)) / Twips::perPixel / 2;
-    const double cy = double(Twips::height(&pic)) / Twips::perPixel / 2;
+    const double cx = double(pic.width()) / Twips::perPixel / 2;
+    const double cy = double(pic.height()) / Twips::perPixel / 2;
     Hdc target = pic.hDC();
 
     pic.Cls();

@@ -5,11 +5,11 @@
 namespace Milestones {
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
+const std::string crlf = "\r\n";
 
-QString title(int count)
+std::string title(int count)
 {
-    return QString::number(count) + QStringLiteral("回おめでとう");
+    return std::to_string(count) + "回おめでとう";
 }
 
 } // namespace
@@ -17,27 +17,27 @@ QString title(int count)
 const std::vector<Milestone> &table()
 {
     static const std::vector<Milestone> milestones = {
-        { 10, QStringLiteral("よしよし、10回！"), title(10) },
-        { 50, QStringLiteral("やったネ！50回！"), title(50) },
-        { 100, QStringLiteral("すごい！100回！"), title(100) },
-        { 300, QStringLiteral("ゲゲッ！300回！"), title(300) },
-        { 1000, QStringLiteral("素晴らしい！1000回！"), title(1000) },
-        { 3000, QStringLiteral("やりすぎ！3000回！"), title(3000) },
-        { 5000, QStringLiteral("暇人め！5000回！"), title(5000) },
-        { 10000, QStringLiteral("もうメッセージはないぞ！10000回！"), title(10000) },
-        { 10100, QStringLiteral("だからもうないって！10100回！"), title(10100) },
-        { 11000, QStringLiteral("しつこいね君は、11000回！"), title(11000) },
+        { 10, "よしよし、10回！", title(10) },
+        { 50, "やったネ！50回！", title(50) },
+        { 100, "すごい！100回！", title(100) },
+        { 300, "ゲゲッ！300回！", title(300) },
+        { 1000, "素晴らしい！1000回！", title(1000) },
+        { 3000, "やりすぎ！3000回！", title(3000) },
+        { 5000, "暇人め！5000回！", title(5000) },
+        { 10000, "もうメッセージはないぞ！10000回！", title(10000) },
+        { 10100, "だからもうないって！10100回！", title(10100) },
+        { 11000, "しつこいね君は、11000回！", title(11000) },
         { 100000,
-          QStringLiteral("すばらしい！ここまでやった根性を認めよう。") + crlf
-              + QStringLiteral("パスワード:380215796QTMW") + crlf
-              + QStringLiteral("これを「Orvane」（Readme.txt参照）に送ろう！") + crlf + crlf
-              + QStringLiteral("ちなみに999999回でこのゲームは終わります。がんばれ！"),
+          std::string("すばらしい！ここまでやった根性を認めよう。") + crlf
+              + "パスワード:380215796QTMW" + crlf
+              + "これを「Orvane」（Readme.txt参照）に送ろう！" + crlf + crlf
+              + "ちなみに999999回でこのゲームは終わります。がんばれ！",
           title(100000) },
         { finalCount,
-          QStringLiteral("たぶんここまでやる人はいないだろうが・・・とりあえずおめでとう！！！")
+          std::string("たぶんここまでやる人はいないだろうが・・・とりあえずおめでとう！！！")
               + crlf
-              + QStringLiteral("実は、一応これで終わりなのです（これ以上カウンターの桁が無い（笑））。")
-              + crlf + QStringLiteral("長らくありがとうございました。"),
+              + "実は、一応これで終わりなのです（これ以上カウンターの桁が無い（笑））。"
+              + crlf + "長らくありがとうございました。",
           title(999999) },
     };
     return milestones;

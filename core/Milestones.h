@@ -2,14 +2,14 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <QString>
+#include <string>
 #include <vector>
 
 struct Milestone
 {
     double count;
-    QString prompt;
-    QString title;
+    std::string prompt;
+    std::string title;
 };
 
 namespace Milestones {

@@ -2,18 +2,15 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "dialogs/Form2.h"
 
+#include "assets/Designs.h"
 #include "core/Form1.h"
 #include "core/GameState.h"
-#include "platform/AutoSizeLabel.h"
-#include "platform/LineControl.h"
-#include "platform/PictureBox.h"
+#include "platform/Frame.h"
+#include "platform/Label.h"
 #include "platform/RasterCopy.h"
 #include "platform/Rounding.h"
-#include "platform/Twips.h"
-#include "ui_Form1.h"
-#include "ui_Form2.h"
 
-#include <QStringList>
+#include <array>
 
 using RasterCopy::BitBlt;
 using RasterCopy::StretchBlt;
@@ -24,36 +21,36 @@ namespace {
 
 struct Character
 {
-    QString name;
-    QStringList description; // title, first line, second line
+    std::string name;
+    std::array<std::string, 3> description; // title, first line, second line
     double gravity;
 };
 
 // Every text of this window.
 struct Texts
 {
-    QString caption = QStringLiteral("肉選択");
-    QString title = QStringLiteral("肉選択");
-    QString instruction = QStringLiteral("肉を選んで下さい。");
-    QString hint = QStringLiteral("＊肉の絵をクリックすると選択されます。");
-    QString frame = QStringLiteral("特徴");
-    QString prompt = QStringLiteral("肉を選択して下さい。");
+    std::string caption = "肉選択";
+    std::string title = "肉選択";
+    std::string instruction = "肉を選んで下さい。";
+    std::string hint = "＊肉の絵をクリックすると選択されます。";
+    std::string frame = "特徴";
+    std::string prompt = "肉を選択して下さい。";
     std::array<Character, 4> characters {{
-        { QStringLiteral("まんが肉"),
-          { QStringLiteral("◆まんが肉"), QStringLiteral("よく漫画に出てくる骨付き肉。"),
-            QStringLiteral("泳ぎが得意なので、水中ステージで有利。") },
+        { "まんが肉",
+          { "◆まんが肉", "よく漫画に出てくる骨付き肉。",
+            "泳ぎが得意なので、水中ステージで有利。" },
           9.8 },
-        { QStringLiteral("牛肉"),
-          { QStringLiteral("◆牛肉"), QStringLiteral("狂牛病のクローン牛肉。"),
-            QStringLiteral("ずっしりと重く相手にのしかかる、重量タイプ。") },
+        { "牛肉",
+          { "◆牛肉", "狂牛病のクローン牛肉。",
+            "ずっしりと重く相手にのしかかる、重量タイプ。" },
           10.6 },
-        { QStringLiteral("とり肉"),
-          { QStringLiteral("◆とり肉"), QStringLiteral("全国の提携農家で育てた国産ハーブ鶏。"),
-            QStringLiteral("パンチ力がある格闘タイプで、肉弾戦が得意。") },
+        { "とり肉",
+          { "◆とり肉", "全国の提携農家で育てた国産ハーブ鶏。",
+            "パンチ力がある格闘タイプで、肉弾戦が得意。" },
           9 },
-        { QStringLiteral("キン肉"),
-          { QStringLiteral("◆キン肉"), QStringLiteral("すべてが謎に包まれている、幻の肉。"),
-            QStringLiteral("「牛丼！牛丼！」と叫ぶ声がたまに聞こえてくる。") },
+        { "キン肉",
+          { "◆キン肉", "すべてが謎に包まれている、幻の肉。",
+            "「牛丼！牛丼！」と叫ぶ声がたまに聞こえてくる。" },
           8.2 },
     }};
 };
@@ -97,81 +94,76 @@ int cellPixelY()
 
 } // namespace
 
-Form2::Form2(Form1 &mainWindow)
-    : SelectionDialog(mainWindow), m_ui(std::make_unique<Ui::Form2>())
+Form2::Form2(Form1 &mainWindow) : SelectionDialog(Designs::form2(), mainWindow)
 {
-    m_ui->setupUi(this);
-    setUpDesign(m_ui->Label2, { m_ui->Label1_0, m_ui->Label1_1, m_ui->Label1_2, m_ui->Label1_3 },
-                m_ui->Picture1);
-
-    setWindowTitle(texts().caption);
-    m_ui->Label2->setCaption(texts().title);
-    m_ui->Label4->setCaption(texts().instruction);
-    m_ui->Label3->setCaption(texts().hint);
-    m_ui->Frame1->setTitle(texts().frame);
-    m_ui->Chara->setCaption(texts().prompt);
+    setCaption(texts().caption);
+    Label2.setCaption(texts().title);
+    label("Label4").setCaption(texts().instruction);
+    Label3.setCaption(texts().hint);
+    Frame1.setCaption(texts().frame);
+    Chara.setCaption(texts().prompt);
     for (std::int16_t i = 0; i < 4; ++i)
-        Label1(i)->setCaption(texts().characters[std::size_t(i)].name);
+        Label1(i).setCaption(texts().characters[std::size_t(i)].name);
 
     Form_Load();
     offerChoices();
-    fixSize();
 }
 
 Form2::~Form2() = default;
 
-QString Form2::name(std::int16_t index)
+std::string Form2::name(std::int16_t index)
 {
     return texts().characters.at(std::size_t(index)).name;
 }
 
-QString Form2::description(std::int16_t index)
+std::string Form2::description(std::int16_t index)
 {
-    return texts().characters.at(std::size_t(index)).description.join(QStringLiteral("\r\n"));
+    const auto &lines = texts().characters.at(std::size_t(index)).description;
+    return lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2];
 }
 
 void Form2::Form_Load()
 {
-    PictureBox *strip = m_ui->Picture1;
-    Twips::setWidth(strip, float(toInt16(m_state.hiddenMode + 3) * cellPitch));
+    PictureBox &strip = Picture1;
+    strip.setWidth(float(toInt16(m_state.hiddenMode + 3) * cellPitch));
 
-    const Ui::Form1 &sheets = m_mainWindow.widgets();
+    const Form1 &sheets = m_mainWindow;
     const int y = cellPixelY();
     for (std::int16_t i = 0; i < 4; ++i) {
         // The fourth cell lies beyond the three-frame sheet; these copies find
         // nothing to read and leave the strip as it is.
         const int x = cellPixelX(i);
-        BitBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.Niku->hDC(), cellWidth * i,
+        BitBlt(strip.hDC(), x, y, cellWidth, cellHeight, sheets.Niku.hDC(), cellWidth * i,
                cellHeight, RasterOp::SrcAnd);
-        BitBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.Niku->hDC(), cellWidth * i, 0,
+        BitBlt(strip.hDC(), x, y, cellWidth, cellHeight, sheets.Niku.hDC(), cellWidth * i, 0,
                RasterOp::SrcPaint);
-        const float w = Twips::width(Label1(i));
-        Twips::setLeft(Label1(i), float((cellSpan - w) / 2 + cellLeft(i) + pictureLeft));
+        const float w = Label1(i).width();
+        Label1(i).setLeft(float((cellSpan - w) / 2 + cellLeft(i) + pictureLeft));
     }
 
     if (m_state.hiddenMode == 1) {
         const int x = toInt32(4 * (cellMargin / 15) + 3 * (cellStep / 15));
-        StretchBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.NikuK->hDC(), 0, hiddenHeight,
+        StretchBlt(strip.hDC(), x, y, cellWidth, cellHeight, sheets.NikuK.hDC(), 0, hiddenHeight,
                    hiddenWidth, hiddenHeight, RasterOp::SrcAnd);
-        StretchBlt(strip->hDC(), x, y, cellWidth, cellHeight, sheets.NikuK->hDC(), 0, 0,
+        StretchBlt(strip.hDC(), x, y, cellWidth, cellHeight, sheets.NikuK.hDC(), 0, 0,
                    hiddenWidth, hiddenHeight, RasterOp::SrcPaint);
     }
 
-    fitToStrip(strip, m_ui->Line1, m_ui->Frame1);
+    fitToStrip();
 }
 
-QRect Form2::choiceRect(std::int16_t index) const
+PixelRect Form2::choiceRect(std::int16_t index) const
 {
     return { cellPixelX(index), cellPixelY(), cellWidth, cellHeight };
 }
 
 std::optional<std::int16_t> Form2::cellAt(float x, float y) const
 {
-    if (beyondStrip(m_ui->Picture1, x))
+    if (beyondStrip(x))
         return std::nullopt;
     for (std::int16_t i = 0; i < 4; ++i) {
         if (x > cellLeft(i) && x < cellLeft(i) + cellSpan) {
-            const float bottom = float(double(Twips::height(m_ui->Picture1)) - cellTop);
+            const float bottom = float(double(Picture1.height()) - cellTop);
             if (y > cellTop && y < bottom)
                 return i;
         }
@@ -179,13 +171,13 @@ std::optional<std::int16_t> Form2::cellAt(float x, float y) const
     return std::nullopt;
 }
 
-void Form2::Picture1_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y)
+void Form2::Picture1_MouseMove(std::int16_t, std::int16_t, float x, float y)
 {
     if (const auto cell = cellAt(x, y))
-        m_ui->Chara->setCaption(description(*cell));
+        Chara.setCaption(description(*cell));
 }
 
-void Form2::Picture1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
+void Form2::Picture1_MouseDown(std::int16_t, std::int16_t, float x, float y)
 {
     const auto cell = cellAt(x, y);
     if (!cell)

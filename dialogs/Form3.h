@@ -4,48 +4,32 @@
 
 #include "dialogs/SelectionDialog.h"
 
-#include <array>
 #include <cstdint>
-#include <memory>
 #include <optional>
-
-class Form1;
-
-namespace Ui {
-class Form3;
-}
+#include <string>
 
 // Made afresh for every showing: its load step draws the thumbnails for the
 // current hidden mode. A click on a stage stores it, redraws the main window
 // and unloads the dialog; Escape or the close box leave the game as it was.
 class Form3 : public SelectionDialog
 {
-    Q_OBJECT
-
 public:
     explicit Form3(Form1 &mainWindow);
     ~Form3() override;
 
-    const Ui::Form3 &widgets() const { return *m_ui; }
-
     // The text shown in the frame while the mouse is over stage i.
-    static QString description(std::int16_t index);
+    static std::string description(std::int16_t index);
     // The name under stage i.
-    static QString name(std::int16_t index);
+    static std::string name(std::int16_t index);
 
-public Q_SLOTS:
     void Form_Load();
-    void Picture1_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x,
-                            float y) override;
-    void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x,
-                            float y) override;
+    void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+    void Picture1_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
 
 protected:
-    QRect choiceRect(std::int16_t index) const override;
-    QString choiceDescription(std::int16_t index) const override { return description(index); }
+    PixelRect choiceRect(std::int16_t index) const override;
+    std::string choiceDescription(std::int16_t index) const override { return description(index); }
 
 private:
     std::optional<std::int16_t> thumbnailAt(float x) const;
-
-    std::unique_ptr<Ui::Form3> m_ui;
 };

@@ -4,60 +4,53 @@
 
 #include "core/Form1.h"
 #include "core/GameState.h"
-#include "platform/AutoSizeLabel.h"
-#include "platform/FontSetup.h"
-#include "platform/Handler.h"
-#include "platform/LineControl.h"
-#include "platform/PictureBox.h"
+#include "platform/Frame.h"
+#include "platform/Label.h"
+#include "platform/Line.h"
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
+#include "platform/VirtualKey.h"
 #include "platform/WidgetArray.h"
 
-#include <QKeyEvent>
 #include <algorithm>
 
 using Rounding::toInt16;
 
-SelectionDialog::SelectionDialog(Form1 &mainWindow)
-    : m_mainWindow(mainWindow), m_state(mainWindow.gameState())
+SelectionDialog::SelectionDialog(const FormDesign &design, Form1 &mainWindow)
+    : Form(design), Picture1(pictureBox("Picture1")), Label2(label("Label2")),
+      Label3(label("Label3")), Chara(label("Chara")), Frame1(frame("Frame1")),
+      Line1(line("Line1")), m_mainWindow(mainWindow), m_state(mainWindow.gameState())
 {
-}
-
-AutoSizeLabel *SelectionDialog::Label1(std::int16_t index) const
-{
-    return WidgetArray::at(m_label1, index);
-}
-
-void SelectionDialog::setUpDesign(AutoSizeLabel *title, const std::array<AutoSizeLabel *, 4> &names,
-                                  PictureBox *strip)
-{
-    // A design file keeps only whole points; the title is set at its designed size here.
-    QFont titleFont = title->font();
-    titleFont.setPointSizeF(titlePoints);
-    title->setFont(titleFont);
-    FontSetup::applyPixelSizes(this);
-    m_label1 = names;
-    m_strip = strip;
+    for (std::int16_t index = 0; index < 4; ++index)
+        m_label1[std::size_t(index)] = &label("Label1", index);
     // The strip holds the focus, so that a screen reader follows the choice
     // the keyboard reaches in it.
-    strip->setFocusPolicy(Qt::StrongFocus);
-    strip->setFocus();
-
-    Handler::connect(strip, &PictureBox::mouseMove, this, &SelectionDialog::Picture1_MouseMove);
-    Handler::connect(strip, &PictureBox::mouseDown, this, &SelectionDialog::Picture1_MouseDown);
+    Picture1.setTabStop(true);
+    Picture1.setFocus();
+    Picture1.onMouseMove([this](std::int16_t button, std::int16_t shift, float x, float y) {
+        Picture1_MouseMove(button, shift, x, y);
+    });
+    Picture1.onMouseDown([this](std::int16_t button, std::int16_t shift, float x, float y) {
+        Picture1_MouseDown(button, shift, x, y);
+    });
 }
 
-void SelectionDialog::fitToStrip(const PictureBox *strip, LineControl *line, QWidget *frame)
+Label &SelectionDialog::Label1(std::int16_t index) const
 {
-    const std::int16_t s = toInt16(double(Twips::left(strip)) + double(Twips::width(strip)));
-    setFormWidth(toInt16(s + 200));
-    line->setX2(s);
-    Twips::setWidth(frame, toInt16(s - 120));
+    return *WidgetArray::at(m_label1, index);
 }
 
-bool SelectionDialog::beyondStrip(const PictureBox *strip, float x)
+void SelectionDialog::fitToStrip()
 {
-    return x >= Twips::width(strip);
+    const std::int16_t s = toInt16(double(Picture1.left()) + double(Picture1.width()));
+    setWidth(toInt16(s + 200));
+    Line1.setX2(s);
+    Frame1.setWidth(toInt16(s - 120));
+}
+
+bool SelectionDialog::beyondStrip(float x) const
+{
+    return x >= Picture1.width();
 }
 
 std::int16_t SelectionDialog::offeredCount() const
@@ -68,80 +61,68 @@ std::int16_t SelectionDialog::offeredCount() const
 
 void SelectionDialog::offerChoices()
 {
-    QList<PictureBox::Choice> choices;
+    std::vector<PictureBox::Choice> choices;
     for (std::int16_t i = 0; i < offeredCount(); ++i) {
-        QString description = choiceDescription(i);
-        description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        choices.append({ Label1(i)->caption(), description, choiceRect(i) });
+        std::string description = choiceDescription(i);
+        for (std::size_t at; (at = description.find("\r\n")) != std::string::npos;)
+            description.replace(at, 2, "\n");
+        choices.push_back({ Label1(i).caption(), description, choiceRect(i) });
     }
-    m_strip->setChoices(choices);
-    m_strip->setAccessibleName(windowTitle());
-}
-
-QPointF SelectionDialog::aimAt(std::int16_t index) const
-{
-    return QRectF(choiceRect(index)).center() * Twips::perPixel;
+    Picture1.setChoices(choices);
+    Picture1.setAccessibleName(caption());
 }
 
 void SelectionDialog::hover(std::int16_t index)
 {
-    m_strip->setMarkedChoice(index);
-    const QPointF at = aimAt(index);
-    Handler::run([&] {
-        Picture1_MouseMove(Qt::NoButton, Qt::NoModifier, float(at.x()), float(at.y()));
-    });
+    Picture1.setMarkedChoice(index);
+    const PixelRect cell = choiceRect(index);
+    Picture1_MouseMove(0, 0, float((cell.x + cell.width / 2.0) * Twips::perPixel),
+                       float((cell.y + cell.height / 2.0) * Twips::perPixel));
 }
 
 void SelectionDialog::pick(std::int16_t index)
 {
-    const QPointF at = aimAt(index);
-    Handler::run([&] {
-        Picture1_MouseDown(Qt::LeftButton, Qt::NoModifier, float(at.x()), float(at.y()));
-    });
+    const PixelRect cell = choiceRect(index);
+    Picture1_MouseDown(MouseButton::Left, 0, float((cell.x + cell.width / 2.0) * Twips::perPixel),
+                       float((cell.y + cell.height / 2.0) * Twips::perPixel));
 }
 
-void SelectionDialog::keyPressEvent(QKeyEvent *event)
+bool SelectionDialog::Form_KeyPress(std::int16_t keyCode)
 {
     const int last = offeredCount() - 1;
-    const int marked = m_strip->markedChoice();
-    const int key = event->key();
-    switch (key) {
-    case Qt::Key_Left:
+    const int marked = Picture1.markedChoice();
+    switch (keyCode) {
+    case VirtualKey::Left:
         hover(std::int16_t(std::max(0, marked - 1)));
-        break;
-    case Qt::Key_Right:
+        return true;
+    case VirtualKey::Right:
         // The first step lands on the first choice.
         hover(std::int16_t(marked < 0 ? 0 : std::min(last, marked + 1)));
-        break;
-    case Qt::Key_Home:
+        return true;
+    case VirtualKey::Home:
         hover(0);
-        break;
-    case Qt::Key_End:
+        return true;
+    case VirtualKey::End:
         hover(std::int16_t(last));
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+        return true;
+    case VirtualKey::Return:
+    case VirtualKey::Space:
         if (marked >= 0)
             pick(std::int16_t(marked));
-        break;
-    case Qt::Key_Escape:
-        // The close box's twin: the dialog goes, the game stays as it was. A
-        // key of the dialog's own, not a window shortcut, so that it acts
-        // whenever the other keys do, whichever window the toolkit counts as
-        // active.
-        close();
-        break;
-    case Qt::Key_1:
-    case Qt::Key_2:
-    case Qt::Key_3:
-    case Qt::Key_4:
-        if (key - Qt::Key_1 <= last)
-            pick(std::int16_t(key - Qt::Key_1));
-        break;
+        return true;
+    case VirtualKey::Escape:
+        // The close box's twin: the dialog goes, the game stays as it was.
+        unload();
+        return true;
     default:
-        FormWindow::keyPressEvent(event);
-        return;
+        break;
     }
-    event->accept();
+    for (const std::int16_t first : { std::int16_t(VirtualKey::Digit0 + 1), std::int16_t(VirtualKey::Numpad0 + 1) }) {
+        if (keyCode >= first && keyCode < first + 4) {
+            if (keyCode - first <= last)
+                pick(std::int16_t(keyCode - first));
+            return true;
+        }
+    }
+    return false;
 }

@@ -2,15 +2,13 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include "platform/FormWindow.h"
+#include "platform/Form.h"
+#include "platform/PictureBox.h"
 
 #include <array>
 #include <cstdint>
 
-class AutoSizeLabel;
 class Form1;
-class LineControl;
-class PictureBox;
 struct GameState;
 
 // A strip of choices in Picture1 with a name label under each, a description
@@ -18,32 +16,28 @@ struct GameState;
 // stores it, redraws the main window and unloads the dialog; Escape or the
 // close box leave the game as it was. The keyboard stands in for the mouse:
 // Left, Right, Home and End move over the offered choices as the mouse would,
-// Return, Enter or Space pick the one reached, a digit picks that choice.
-class SelectionDialog : public FormWindow
+// Return or Space pick the one reached, a digit picks that choice.
+class SelectionDialog : public Form
 {
-    Q_OBJECT
-
 public:
-    static constexpr double titlePoints = 15.75;
+    Label &Label1(std::int16_t index) const;
 
-    AutoSizeLabel *Label1(std::int16_t index) const;
+    virtual void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) = 0;
+    virtual void Picture1_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) = 0;
 
-public Q_SLOTS:
-    virtual void Picture1_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x,
-                                    float y) = 0;
-    virtual void Picture1_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x,
-                                    float y) = 0;
+    // The designed controls both dialogs have.
+    PictureBox &Picture1;
+    Label &Label2;
+    Label &Label3;
+    Label &Chara;
+    Frame &Frame1;
+    Line &Line1;
 
 protected:
-    explicit SelectionDialog(Form1 &mainWindow);
-
-    // Call right after the design is set up: the title's size, the fonts, the
-    // name labels and the strip's mouse.
-    void setUpDesign(AutoSizeLabel *title, const std::array<AutoSizeLabel *, 4> &names,
-                     PictureBox *strip);
+    SelectionDialog(const FormDesign &design, Form1 &mainWindow);
 
     // The dialog, its rule and its frame end where the strip ends.
-    void fitToStrip(const PictureBox *strip, LineControl *line, QWidget *frame);
+    void fitToStrip();
 
     // Call once the strip is drawn: offers its choices to the keyboard and to
     // screen readers, named as their labels.
@@ -51,25 +45,23 @@ protected:
 
     // Where choice i is drawn, in the strip's pixels. The keyboard aims the
     // mouse handlers at its centre.
-    virtual QRect choiceRect(std::int16_t index) const = 0;
+    virtual PixelRect choiceRect(std::int16_t index) const = 0;
     // What the frame shows for choice i.
-    virtual QString choiceDescription(std::int16_t index) const = 0;
+    virtual std::string choiceDescription(std::int16_t index) const = 0;
 
-    void keyPressEvent(QKeyEvent *event) override;
+    bool Form_KeyPress(std::int16_t keyCode) override;
 
     // Dragged out of the strip with a button held, the mouse still reports to
     // it; past its right edge lies the place of a choice that is not offered.
-    static bool beyondStrip(const PictureBox *strip, float x);
+    bool beyondStrip(float x) const;
 
     Form1 &m_mainWindow;
     GameState &m_state;
 
 private:
     std::int16_t offeredCount() const;
-    QPointF aimAt(std::int16_t index) const;
     void hover(std::int16_t index);
     void pick(std::int16_t index);
 
-    std::array<AutoSizeLabel *, 4> m_label1 {};
-    PictureBox *m_strip = nullptr;
+    std::array<Label *, 4> m_label1 {};
 };

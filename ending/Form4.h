@@ -2,56 +2,50 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include "platform/FormWindow.h"
+#include "platform/Form.h"
 
-#include <QString>
+#include <array>
 #include <cstdint>
-#include <memory>
+#include <string>
 
-class AutoSizeLabel;
-
-namespace Ui {
-class Form4;
-}
-
-class Form4 : public FormWindow
+class Form4 : public Form
 {
-    Q_OBJECT
-
 public:
     // The staff roll's two columns, one CR LF between lines.
     struct StaffRoll
     {
-        QString roles;
-        QString people;
+        std::string roles;
+        std::string people;
     };
 
-    static constexpr double titlePoints = 20.25;
     // The people's column starts this far left of the end of the roles' widest line.
     static constexpr float columnOverlap = 700;
 
     // mainWindow is the window that Command1 unloads along with this one.
-    explicit Form4(FormWindow &mainWindow);
+    explicit Form4(Form &mainWindow);
     ~Form4() override;
 
     // The staff roll as the game shows it.
     static StaffRoll staffRoll();
 
-    const Ui::Form4 &widgets() const { return *m_ui; }
-    AutoSizeLabel *Label1(std::int16_t index) const;
+    Label &Label1(std::int16_t index) const;
 
     // Lays the two columns out from their texts, the people's column placed by
     // the measured width of the roles' column.
     void showStaffRoll(const StaffRoll &roll);
 
-public Q_SLOTS:
     void Form_Load();
     void Command1_Click();
 
+    CommandButton &Command1;
+
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    // The window has no close box, but a desktop can still ask it to close (a
+    // close key, its window list, a logout) and may not take no for an
+    // answer: a request ends the game as 終わります does.
+    void Form_Close() override;
 
 private:
-    FormWindow &m_mainWindow;
-    std::unique_ptr<Ui::Form4> m_ui;
+    Form &m_mainWindow;
+    std::array<Label *, 2> m_label1 {};
 };

@@ -1,21 +1,22 @@
-// Zubrik: a command button that the keyboard activates as players expect.
+// Zubrik: a command button: a caption, and a Click handler.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/CommandButton.h"
 
-#include <QKeyEvent>
+#include "platform/Handler.h"
 
-CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
+CommandButton::CommandButton(Form &form, const ControlDesign &design)
+    : Control(form, design), m_caption(design.caption)
 {
-    setAutoDefault(false);
 }
 
-void CommandButton::keyPressEvent(QKeyEvent *event)
+void CommandButton::setCaption(const std::string &caption)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (isEnabled())
-            click();
-        event->accept();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
+    m_caption = caption;
+    changed();
+}
+
+void CommandButton::click()
+{
+    if (enabled() && visible() && m_click)
+        Handler::run(m_click);
 }

@@ -1,18 +1,25 @@
-// Zubrik: a command button that the keyboard activates as players expect.
+// Zubrik: a command button: a caption, and a Click handler.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <QPushButton>
+#include "platform/Control.h"
 
-// Space clicks on release (the toolkit's own behaviour); Return and Enter click
-// on every press, so holding the key repeats the click.
-class CommandButton : public QPushButton
+#include <functional>
+
+class CommandButton : public Control
 {
-    Q_OBJECT
-
 public:
-    explicit CommandButton(QWidget *parent = nullptr);
+    CommandButton(Form &form, const ControlDesign &design);
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    const std::string &caption() const { return m_caption; }
+    void setCaption(const std::string &caption);
+
+    void onClick(std::function<void()> handler) { m_click = std::move(handler); }
+    // A click by mouse or keyboard (the backend calls it); a disabled button
+    // takes none. Runs the handler through Handler.
+    void click();
+
+private:
+    std::string m_caption;
+    std::function<void()> m_click;
 };

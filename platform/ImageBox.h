@@ -1,36 +1,23 @@
-// Zubrik: an image control: a design-time picture shown as is or stretched to the widget.
+// Zubrik: an image control: a picture shown as it is, or stretched to the control.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <QImage>
-#include <QWidget>
+#include "platform/Control.h"
 
-// Unlike a picture box it holds no drawing surface: it only shows its picture.
-// Stretching samples whole pixels (nearest neighbour), never smoothed, so pixel
-// art keeps its hard edges at any size and on any screen density.
-class ImageBox : public QWidget
+class Image;
+
+class ImageBox : public Control
 {
-    Q_OBJECT
-    Q_PROPERTY(QString picture READ picture WRITE setPicture)
-    Q_PROPERTY(bool stretch READ stretch WRITE setStretch)
-
 public:
-    explicit ImageBox(QWidget *parent = nullptr);
+    ImageBox(Form &form, const ControlDesign &design);
 
-    // The resource path of the picture.
-    QString picture() const { return m_picture; }
-    void setPicture(const QString &resourcePath);
-
+    const std::string &pictureName() const { return m_pictureName; }
+    const Image &picture() const { return *m_picture; }
+    // Stretched to the control's size; else shown at its own size at the top left.
     bool stretch() const { return m_stretch; }
-    void setStretch(bool on);
-
-    const QImage &image() const { return m_image; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_picture;
-    QImage m_image;
-    bool m_stretch = false;
+    std::string m_pictureName;
+    const Image *m_picture;
+    bool m_stretch;
 };

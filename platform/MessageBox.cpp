@@ -2,8 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/MessageBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include "platform/Toolkit.h"
 
 MessageBox::BoxHandler &MessageBox::boxHandler()
 {
@@ -11,18 +10,12 @@ MessageBox::BoxHandler &MessageBox::boxHandler()
     return handler;
 }
 
-void MessageBox::show(const QString &prompt, const QString &title)
+void MessageBox::show(const std::string &prompt, const std::string &title)
 {
-    if (boxHandler()) {
+    if (boxHandler())
         boxHandler()(prompt, title);
-        return;
-    }
-    QString text = prompt;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowIcon(QApplication::windowIcon());
-    box.exec();
+    else
+        Toolkit::current().showMessage(prompt, title);
 }
 
 void MessageBox::setBoxHandler(BoxHandler handler)

@@ -2,19 +2,19 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <QString>
 #include <functional>
+#include <string>
 
 class MessageBox
 {
 public:
-    using BoxHandler = std::function<void(const QString &prompt, const QString &title)>;
+    using BoxHandler = std::function<void(const std::string &prompt, const std::string &title)>;
 
     // A modal box with the prompt (CR LF starts a new line), the title, an OK
-    // button and no icon; returns when it is dismissed.
-    static void show(const QString &prompt, const QString &title);
+    // button and no icon, shown by the toolkit; returns when it is dismissed.
+    static void show(const std::string &prompt, const std::string &title);
 
-    // Replace the real box (tests); an empty handler restores the real one.
+    // Replace the toolkit's box (tests); an empty handler restores it.
     static void setBoxHandler(BoxHandler handler);
 
 private:

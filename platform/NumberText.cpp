@@ -5,33 +5,87 @@
 #include "platform/Rounding.h"
 #include "platform/RuntimeError.h"
 
-#include <QLocale>
-
 #include <cmath>
+#include <locale>
+#include <sstream>
 
 namespace NumberText {
+namespace {
 
-static RuntimeError typeMismatch()
+RuntimeError typeMismatch()
 {
-    return RuntimeError(RuntimeErrorCode::TypeMismatch, QStringLiteral("Type mismatch"));
+    return RuntimeError(RuntimeErrorCode::TypeMismatch, "Type mismatch");
 }
 
-double toDouble(const QString &caption)
+// Decimal text as a caption holds it: a sign, digits with at most one '.',
+// an exponent; no grouping, no hexadecimal, no words such as "inf". Read on
+// every press, so scanned by hand rather than by a regular expression.
+bool isDecimal(const std::string &text)
 {
-    bool ok = false;
-    // The C locale: a caption is always written with '.' and without grouping.
-    const double value = QLocale::c().toDouble(caption.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
+    std::size_t at = 0;
+    const auto sign = [&] {
+        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+            ++at;
+    };
+    const auto digits = [&] {
+        const std::size_t start = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9')
+            ++at;
+        return at - start;
+    };
+    sign();
+    std::size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        sign();
+        if (digits() == 0)
+            return false;
+    }
+    return at == text.size();
+}
+
+std::string trimmed(const std::string &text)
+{
+    const char *blanks = " \t\n\v\f\r";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+} // namespace
+
+double toDouble(const std::string &caption)
+{
+    const std::string text = trimmed(caption);
+    if (!isDecimal(text))
+        throw typeMismatch();
+    // The classic locale: a caption is always written with '.'.
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;
+    if (in.fail() || !std::isfinite(value))
         throw typeMismatch();
     return value;
 }
 
-QString fromDouble(double value)
+std::string fromDouble(double value)
 {
-    return QString::number(value, 'g', 15);
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out.precision(15);
+    out << value;
+    return out.str();
 }
 
-std::int32_t toInt32(const QString &text)
+std::int32_t toInt32(const std::string &text)
 {
     return Rounding::toInt32(toDouble(text));
 }

@@ -1,91 +1,98 @@
-// Zubrik: a picture box: a widget showing a persistent image that copies draw into.
+// Zubrik: a picture box: a persistent image that the raster copies draw into.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include "platform/RasterCopy.h"
+#include "platform/Control.h"
+#include "platform/Image.h"
 
-#include <QColor>
-#include <QImage>
-#include <QList>
-#include <QWidget>
+#include <functional>
+#include <vector>
 
-// The image keeps whatever is copied into it, also while the box is hidden,
-// and is repainted pixel for pixel (whole-pixel blocks on dense screens, never
-// smoothed). Mouse positions are reported in twips within the client area.
-class PictureBox : public QWidget
+// A rectangle in an image's pixels.
+struct PixelRect
 {
-    Q_OBJECT
-    Q_PROPERTY(QString picture READ picture WRITE setPicture)
-    Q_PROPERTY(bool autoSize READ autoSize WRITE setAutoSize)
-    Q_PROPERTY(int borderStyle READ borderStyle WRITE setBorderStyle)
-    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
 
+// The image covers the client area (inside the border) and keeps whatever is
+// copied into it, also while the box is hidden; it follows the box's size,
+// keeping what it held. Mouse positions are in twips within the client area.
+class PictureBox : public Control
+{
 public:
     static constexpr int borderPixels = 2;
+    static constexpr Color defaultBackColor { 255, 255, 255 };
 
-    explicit PictureBox(QWidget *parent = nullptr);
+    // buttons and shift: sums of MouseButton and ShiftState values.
+    using MouseHandler = std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
 
-    // The resource path of the design-time picture, copied into the image.
-    QString picture() const { return m_picture; }
-    void setPicture(const QString &resourcePath);
+    PictureBox(Form &form, const ControlDesign &design);
+
+    // The design-time picture's name (Pictures); it is the background that Cls leaves.
+    const std::string &pictureName() const { return m_pictureName; }
 
     bool autoSize() const { return m_autoSize; }
+    // On: the box takes its picture's size (plus the border).
     void setAutoSize(bool on);
 
     // 0: no border; 1: a fixed single (sunken) border around the client area.
     int borderStyle() const { return m_borderStyle; }
     void setBorderStyle(int style);
+    int border() const { return m_borderStyle == 0 ? 0 : borderPixels; }
 
-    QColor backColor() const { return m_backColor; }
-    void setBackColor(const QColor &color);
+    const Color &backColor() const { return m_backColor; }
 
-    Hdc hDC();
-    const QImage &image() const;
+    void setWidth(float twips) override;
+    void setHeight(float twips) override;
 
+    Hdc hDC() { return &m_image; }
+    const Image &image() const { return m_image; }
+
+    // Clears the image to the back colour with the design-time picture on it.
     void Cls();
+    // Shows the image now; otherwise a change shows once the handler returns.
     void Refresh();
 
     // Choices laid out in the picture, as the keyboard and screen readers
-    // reach them: a name, a description and a rectangle in client pixels.
+    // reach them: a name, a description (lines split by LF) and a rectangle
+    // in client pixels.
     struct Choice
     {
-        QString name;
-        QString description;
-        QRect rect;
+        std::string name;
+        std::string description;
+        PixelRect rect;
     };
-    const QList<Choice> &choices() const { return m_choices; }
-    void setChoices(const QList<Choice> &choices);
+    const std::vector<Choice> &choices() const { return m_choices; }
+    void setChoices(const std::vector<Choice> &choices);
 
-    // The choice the keyboard stands on, or -1: marked by the style's focus
-    // frame over the picture, never in the image, and the current item for a
-    // screen reader. The mouse moving over the box takes over and clears it.
+    // The choice the keyboard stands on, or -1: marked on screen, never in the
+    // image. The mouse moving over the box takes over and clears it.
     int markedChoice() const { return m_marked; }
     void setMarkedChoice(int index);
 
-Q_SIGNALS:
-    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
-    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
+    void onMouseDown(MouseHandler handler) { m_mouseDown = std::move(handler); }
+    void onMouseMove(MouseHandler handler) { m_mouseMove = std::move(handler); }
+    // From the backend: a button pressed, or the mouse moved, at (x, y) twips
+    // of the client area. Run through Handler.
+    void mouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void mouseMove(std::int16_t buttons, std::int16_t shift, float x, float y);
 
 private:
-    int border() const { return m_borderStyle == 0 ? 0 : borderPixels; }
     void fitToPicture();
-    // The image follows the client size. A hidden widget gets no resize events,
-    // so the size is also checked whenever the image is reached.
-    void syncImageSize() const;
-    QPointF clientTwips(const QPointF &widgetPos) const;
+    // The image follows the client size.
+    void syncImageSize();
 
-    QString m_picture;
-    QImage m_pictureImage;
-    bool m_autoSize = false;
-    int m_borderStyle = 1;
-    QColor m_backColor = QColor(255, 255, 255);
-    mutable QImage m_image;
-    QList<Choice> m_choices;
+    std::string m_pictureName;
+    const Image *m_picture = nullptr;
+    bool m_autoSize;
+    int m_borderStyle;
+    Color m_backColor;
+    Image m_image;
+    std::vector<Choice> m_choices;
     int m_marked = -1;
+    MouseHandler m_mouseDown;
+    MouseHandler m_mouseMove;
 };

@@ -10,12 +10,12 @@ namespace {
 
 bool usable(Hdc image)
 {
-    return image && !image->isNull() && image->format() == QImage::Format_RGB32;
+    return image && !image->isNull();
 }
 
 // Applies op to n pixels. The three loops are kept separate and branch-free so
 // that the compiler vectorises them; this is the whole cost of a frame.
-void applyRow(QRgb *dst, const QRgb *src, int n, RasterOp op)
+void applyRow(std::uint32_t *dst, const std::uint32_t *src, int n, RasterOp op)
 {
     switch (op) {
     case RasterOp::SrcCopy:
@@ -64,16 +64,11 @@ int BitBlt(Hdc destination, int x, int y, int width, int height, Hdc source, int
     const int n = int(cols.last - cols.first);
     // A copy of an image onto itself reads rows that it may already have written;
     // go through a copy of the source rows in that case.
-    const QImage sourceCopy = (source == destination) ? source->copy() : QImage();
-    const QImage &from = (source == destination) ? sourceCopy : *source;
-    // Row addresses from one base pointer each: scanLine() would check for
-    // sharing on every row.
-    uchar *dstBits = destination->bits();
-    const uchar *srcBits = from.constBits();
-    const qsizetype dstStride = destination->bytesPerLine(), srcStride = from.bytesPerLine();
+    const Image sourceCopy = (source == destination) ? *source : Image();
+    const Image &from = (source == destination) ? sourceCopy : *source;
     for (std::int64_t j = rows.first; j < rows.last; ++j) {
-        const auto *srcRow = reinterpret_cast<const QRgb *>(srcBits + (srcY + j) * srcStride);
-        auto *dstRow = reinterpret_cast<QRgb *>(dstBits + (y + j) * dstStride);
+        const std::uint32_t *srcRow = from.row(int(srcY + j));
+        std::uint32_t *dstRow = destination->row(int(y + j));
         applyRow(dstRow + x + cols.first, srcRow + srcX + cols.first, n, op);
     }
     return 1;
@@ -86,8 +81,8 @@ int StretchBlt(Hdc destination, int x, int y, int width, int height, Hdc source,
         return 0;
     if (width <= 0 || height <= 0 || srcWidth <= 0 || srcHeight <= 0)
         return 1;
-    const QImage sourceCopy = (source == destination) ? source->copy() : QImage();
-    const QImage &from = (source == destination) ? sourceCopy : *source;
+    const Image sourceCopy = (source == destination) ? *source : Image();
+    const Image &from = (source == destination) ? sourceCopy : *source;
     // Destination offset i samples source offset floor((i + 1/2) * srcWidth / width).
     auto sample = [](std::int64_t i, std::int64_t srcLength, std::int64_t length) {
         return ((2 * i + 1) * srcLength) / (2 * length);
@@ -99,8 +94,8 @@ int StretchBlt(Hdc destination, int x, int y, int width, int height, Hdc source,
         const std::int64_t sy = srcY + sample(j, srcHeight, height);
         if (sy < 0 || sy >= srcH)
             continue;
-        const auto *srcRow = reinterpret_cast<const QRgb *>(from.constScanLine(int(sy)));
-        auto *dstRow = reinterpret_cast<QRgb *>(destination->scanLine(int(y + j)));
+        const std::uint32_t *srcRow = from.row(int(sy));
+        std::uint32_t *dstRow = destination->row(int(y + j));
         for (std::int64_t i = std::max<std::int64_t>(0, -std::int64_t(x));
              i < width && x + i < dstW; ++i) {
             const std::int64_t sx = srcX + sample(i, srcWidth, width);

@@ -2,11 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <QImage>
-
-// The handle of a picture's persistent image. Copies read and write the image
-// in place; both ends must be 32-bit RGB images.
-using Hdc = QImage *;
+#include "platform/Image.h"
 
 enum class RasterOp : unsigned {
     SrcCopy = 0xCC0020,  // destination = source

@@ -21,7 +21,7 @@ static Int toInteger(double value)
 {
     const double rounded = halfEven(value);
     if (!(rounded >= std::numeric_limits<Int>::min() && rounded <= std::numeric_limits<Int>::max()))
-        throw RuntimeError(RuntimeErrorCode::Overflow, QStringLiteral("Overflow"));
+        throw RuntimeError(RuntimeErrorCode::Overflow, "Overflow");
     return static_cast<Int>(rounded);
 }
 

@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/RuntimeError.h"
 
-RuntimeError::RuntimeError(RuntimeErrorCode code, const QString &description)
-    : std::runtime_error(description.toStdString()), m_code(code), m_description(description)
+RuntimeError::RuntimeError(RuntimeErrorCode code, const std::string &description)
+    : std::runtime_error(description), m_code(code), m_description(description)
 {
 }

@@ -2,8 +2,8 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <QString>
 #include <stdexcept>
+#include <string>
 
 // Error numbers the player may see in the error box; they follow the classic
 // numbering so that a report from a player can be matched to its cause.
@@ -12,12 +12,12 @@ enum class RuntimeErrorCode { Overflow = 6, SubscriptOutOfRange = 9, TypeMismatc
 class RuntimeError : public std::runtime_error
 {
 public:
-    RuntimeError(RuntimeErrorCode code, const QString &description);
+    RuntimeError(RuntimeErrorCode code, const std::string &description);
 
     RuntimeErrorCode code() const { return m_code; }
-    QString description() const { return m_description; }
+    const std::string &description() const { return m_description; }
 
 private:
     RuntimeErrorCode m_code;
-    QString m_description;
+    std::string m_description;
 };

@@ -2,21 +2,31 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/Timer.h"
 
-Timer::Timer(QObject *parent) : QObject(parent)
-{
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &Timer::timer);
-}
+#include "platform/Handler.h"
+#include "platform/Toolkit.h"
+
+Timer::Timer() : m_peer(Toolkit::current().createPeer(*this)) {}
+
+Timer::~Timer() = default;
 
 void Timer::setInterval(int milliseconds)
 {
-    m_timer.setInterval(milliseconds);
+    m_interval = milliseconds;
+    if (m_enabled)
+        m_peer->start(m_interval);
 }
 
 void Timer::setEnabled(bool on)
 {
-    if (on && !m_timer.isActive())
-        m_timer.start();
-    else if (!on)
-        m_timer.stop();
+    if (on && !m_enabled)
+        m_peer->start(m_interval);
+    else if (!on && m_enabled)
+        m_peer->stop();
+    m_enabled = on;
+}
+
+void Timer::tick()
+{
+    if (m_enabled && m_handler)
+        Handler::run(m_handler);
 }

@@ -2,31 +2,45 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <QObject>
-#include <QTimer>
+#include <functional>
+#include <memory>
+
+// What a toolkit backend gives a timer: a tick every interval while started,
+// at an exact average (no drift from re-arming).
+class TimerPeer
+{
+public:
+    virtual ~TimerPeer() = default;
+    // Starts counting down the interval afresh.
+    virtual void start(int intervalMilliseconds) = 0;
+    virtual void stop() = 0;
+    // Milliseconds to the next tick; -1 while stopped.
+    virtual int remainingTime() const = 0;
+};
 
 // Enabling a running timer leaves its countdown alone, so a press during a
-// flight does not delay the next tick; writing the interval restarts it. The
-// ticks keep an exact average (no re-arming from the handler).
-class Timer : public QObject
+// flight does not delay the next tick; writing the interval restarts it.
+class Timer
 {
-    Q_OBJECT
-
 public:
-    explicit Timer(QObject *parent = nullptr);
+    Timer();
+    ~Timer();
+    Timer(const Timer &) = delete;
+    Timer &operator=(const Timer &) = delete;
 
-    int interval() const { return m_timer.interval(); }
+    int interval() const { return m_interval; }
     void setInterval(int milliseconds);
-
-    bool enabled() const { return m_timer.isActive(); }
-
-    // Milliseconds to the next tick; -1 while disabled.
-    int remainingTime() const { return m_timer.remainingTime(); }
+    bool enabled() const { return m_enabled; }
     void setEnabled(bool on);
+    int remainingTime() const { return m_peer->remainingTime(); }
 
-Q_SIGNALS:
-    void timer();
+    void onTimer(std::function<void()> handler) { m_handler = std::move(handler); }
+    // From the backend, once an interval has passed: runs the handler through Handler.
+    void tick();
 
 private:
-    QTimer m_timer;
+    int m_interval = 0;
+    bool m_enabled = false;
+    std::function<void()> m_handler;
+    std::unique_ptr<TimerPeer> m_peer;
 };

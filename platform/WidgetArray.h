@@ -15,7 +15,7 @@ Widget *at(const std::array<Widget *, Size> &widgets, std::int16_t index)
 {
     if (index < 0 || std::size_t(index) >= Size)
         throw RuntimeError(RuntimeErrorCode::SubscriptOutOfRange,
-                           QStringLiteral("Subscript out of range"));
+                           "Subscript out of range");
     return widgets[std::size_t(index)];
 }
 

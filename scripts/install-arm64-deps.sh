@@ -15,7 +15,7 @@ here=$(dirname "$0")
 packages=(
   crossbuild-essential-arm64
   qt6-base-dev:arm64 qt6-qpa-plugins:arm64 libcanberra-dev:arm64 libx11-dev:arm64
-  libxkbcommon-dev:arm64 pkgconf:arm64
+  libxkbcommon-dev:arm64 pkgconf:arm64 libstb-dev:arm64
 )
 
 if ! command -v apt-get >/dev/null 2>&1; then

@@ -11,6 +11,8 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
+  libstb-dev  # the pictures' decoder, built into the game
+  doctest-dev  # the rules' tests
   qt6-base-dev qt6-qpa-plugins
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
@@ -48,7 +50,7 @@ if ! command -v apt-get >/dev/null 2>&1; then
   cat >&2 <<MSG
 Zubrik needs these (Debian names; use your system's equivalents):
   a C++17 compiler, CMake 3.22 or later, make,
-  Qt 6.4 or later with Widgets and Test (development files),
+  Qt 6.4 or later with Widgets and Test (development files), stb_image, doctest,
   the IPA P Gothic font (or Noto Sans CJK JP),
   for the tests: Xvfb, xdotool, xwininfo, ImageMagick, dbus-run-session, Xlib headers,
   desktop-file-validate and appstreamcli,

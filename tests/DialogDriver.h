@@ -1,16 +1,54 @@
-// Zubrik: helpers for the selection-dialog tests: modal shows, expected strip pixels.
+// Zubrik: helpers for the selection-dialog tests: native widgets, modal shows, the pictures as shipped.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include "platform/FontSetup.h"
+#include "ExpectedFrame.h"
+#include "MainWindowDriver.h"
+#include "dialogs/SelectionDialog.h"
+#include "platform/Frame.h"
+#include "platform/Label.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtToolkit.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QString>
 #include <QTimer>
+#include <QtTest>
 #include <cmath>
 #include <functional>
 
 namespace DialogDriver {
+
+inline QWidget *native(const Control &control) { return QtToolkit::widget(control); }
+inline QWidget *native(const Form &form) { return QtToolkit::window(form); }
+
+inline QString caption(const Label &label) { return QString::fromStdString(label.caption()); }
+
+// QTest moves the cursor itself, and the top window under it gets the moves:
+// the main window is kept from under the dialog. False if it never showed.
+inline bool showAlone(MainWindowDriver &d, Form &dialog)
+{
+    d.shown()->hide();
+    dialog.show();
+    return QTest::qWaitForWindowExposed(native(dialog));
+}
+
+// The whole description fits in the frame.
+inline bool descriptionFits(const SelectionDialog &dialog)
+{
+    const QRect chara = native(dialog.Chara)->geometry();
+    const QWidget *frame = native(dialog.Frame1);
+    return chara.right() < frame->width() && chara.bottom() < frame->height();
+}
+
+// The form that the native window shows, if it is one of the game's windows of type Dialog.
+template<class Dialog>
+Dialog *formOf(QWidget *window)
+{
+    auto *shown = qobject_cast<QtForm *>(window);
+    return shown ? dynamic_cast<Dialog *>(&shown->model()) : nullptr;
+}
 
 // Acts on the modal dialog of type Dialog once its show has started. Whatever
 // `act` does or fails, the dialog is closed afterwards, so no test can hang in
@@ -20,43 +58,52 @@ void whileShown(std::function<void(Dialog &)> act, bool &seen)
 {
     seen = false;
     QTimer::singleShot(0, [act, &seen] {
-        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        QWidget *window = QApplication::activeModalWidget();
+        auto *dialog = formOf<Dialog>(window);
         if (!dialog)
             return;
         seen = true;
         act(*dialog);
         if (dialog->isLoaded())
-            dialog->close();
+            window->close();
     });
+}
+
+// Each name stands centred, within a pixel, under `centreX(i)` of the strip;
+// the fourth lies outside the window until it is offered.
+inline void checkNamesUnderChoices(const SelectionDialog &dialog, int (*centreX)(int), bool fourthOffered)
+{
+    const QWidget *strip = native(dialog.Picture1);
+    for (std::int16_t i = 0; i < 4; ++i) {
+        const QRect name = native(dialog.Label1(i))->geometry();
+        QVERIFY2(std::abs(name.x() + name.width() / 2.0 - (strip->x() + centreX(i))) <= 1,
+                 qPrintable(caption(dialog.Label1(i))));
+    }
+    QCOMPARE(native(dialog.Label1(3))->x() >= native(dialog)->width(), !fourthOffered);
+}
+
+// During a jump, opens the dialog by `opener` and picks at `at` once the
+// flight has gone on behind it, on the real timer, for two ticks or more.
+template<class Dialog>
+void pickDuringAFlight(MainWindowDriver &d, const CommandButton &opener, QPoint at)
+{
+    d.jump();
+    bool seen = false;
+    int ticksBehind = 0;
+    whileShown<Dialog>([&](Dialog &dialog) {
+        QVERIFY(QTest::qWaitFor([&] { return d.window().jumpTime >= 4; }, 5000));
+        ticksBehind = d.window().jumpTime / 2;
+        QTest::mouseClick(native(dialog.Picture1), Qt::LeftButton, {}, at);
+    }, seen);
+    d.click(opener);
+    QVERIFY(seen);
+    QVERIFY(ticksBehind >= 2);
+    QVERIFY(d.form->timer().enabled());
 }
 
 inline QImage sheet(const char *name)
 {
-    return QImage(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)))
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// Nearest-neighbour reduction or enlargement, sampling each target pixel's centre.
-inline QImage nearest(const QImage &source, QSize size)
-{
-    QImage out(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            out.setPixel(x, y,
-                         source.pixel(int(std::floor((x + 0.5) * source.width() / size.width())),
-                                      int(std::floor((y + 0.5) * source.height() / size.height()))));
-    return out;
-}
-
-// (background AND mask) OR sprite at `at`, clipped to the target.
-inline void paintMasked(QImage &target, QPoint at, const QImage &sprite, const QImage &mask)
-{
-    for (int y = 0; y < sprite.height(); ++y)
-        for (int x = 0; x < sprite.width(); ++x) {
-            const QPoint p = at + QPoint(x, y);
-            if (target.rect().contains(p))
-                target.setPixel(p, (target.pixel(p) & mask.pixel(x, y)) | sprite.pixel(x, y));
-        }
+    return shippedPicture(QLatin1String(name));
 }
 
 // Every pixel under the black of the mask shows the sprite: the sheet cell

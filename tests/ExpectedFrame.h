@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QtGlobal>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -27,6 +28,19 @@ struct FrameInputs
     bool operator!=(const FrameInputs &o) const { return !(*this == o); }
 };
 
+// A picture as shipped, assets/pictures/NAME.png, decoded by Qt: never the copy
+// embedded in the program, nor the decoder that reads it. The source tree is
+// $ZUBRIK_SOURCE_DIR, as CTest sets it for the tests, else the one this
+// program was built from (the end-to-end scripts start their tools without it).
+inline QImage shippedPicture(const QString &name)
+{
+    QString source = qEnvironmentVariable("ZUBRIK_SOURCE_DIR");
+    if (source.isEmpty())
+        source = QStringLiteral(ZUBRIK_SOURCE_DIR);
+    return QImage(source + QStringLiteral("/assets/pictures/") + name + QStringLiteral(".png"))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 // Deliberately written apart from the game's compositor and its raster copies:
 // plain loops over the pictures as shipped, one pixel at a time.
 class ExpectedFrame
@@ -35,11 +49,11 @@ public:
     ExpectedFrame()
     {
         for (int i = 0; i < 4; ++i)
-            m_stages[std::size_t(i)] = load(QStringLiteral("bg%1").arg(i));
-        m_niku = load(QStringLiteral("niku"));
-        m_nikuK = load(QStringLiteral("nikuk"));
-        m_kage = load(QStringLiteral("kage"));
-        m_moji = load(QStringLiteral("moji"));
+            m_stages[std::size_t(i)] = shippedPicture(QStringLiteral("bg%1").arg(i));
+        m_niku = shippedPicture(QStringLiteral("niku"));
+        m_nikuK = shippedPicture(QStringLiteral("nikuk"));
+        m_kage = shippedPicture(QStringLiteral("kage"));
+        m_moji = shippedPicture(QStringLiteral("moji"));
     }
 
     QImage compose(const FrameInputs &in) const
@@ -60,13 +74,17 @@ public:
         return frame;
     }
 
+    // True when every picture was found and decoded.
+    bool isComplete() const
+    {
+        for (const QImage &stage : m_stages)
+            if (stage.isNull())
+                return false;
+        return !m_niku.isNull() && !m_nikuK.isNull() && !m_kage.isNull() && !m_moji.isNull();
+    }
+
 private:
     enum class Op { Copy, And, Or };
-
-    static QImage load(const QString &name)
-    {
-        return QImage(QStringLiteral(":/pictures/%1.png").arg(name)).convertToFormat(QImage::Format_RGB32);
-    }
 
     // Nearest, ties to even; far-off positions stay far off.
     static std::int64_t near(double v) { return std::llrint(std::fmax(-1e12, std::fmin(1e12, v))); }

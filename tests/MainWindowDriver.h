@@ -1,30 +1,33 @@
-// Zubrik: drives the real main window in tests: its buttons, its timer, its counter.
+// Zubrik: drives the real main window in the Qt tests: its buttons, its timer, its counter.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
 #include "core/Form1.h"
 #include "core/GameState.h"
-#include "platform/AutoSizeLabel.h"
 #include "platform/Beep.h"
 #include "platform/CommandButton.h"
+#include "platform/Image.h"
+#include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
-#include "ui_Form1.h"
+#include "platform/qt/QtToolkit.h"
 
+#include <QImage>
 #include <QStringList>
-#include <cstring>
 #include <QtTest>
+#include <cstring>
 #include <memory>
 
-// A fresh main window per driver, its message boxes and beeps recorded
-// instead of shown. Ticks are fired by hand so that no test depends on time.
+// A fresh main window per driver, shown on the Qt toolkit (which the test
+// keeps alive), its message boxes and beeps recorded instead of shown. Ticks
+// are fired by hand so that no test depends on time.
 class MainWindowDriver
 {
 public:
     MainWindowDriver() : form(std::make_unique<Form1>(state))
     {
-        MessageBox::setBoxHandler([this](const QString &prompt, const QString &title) {
-            boxes << title + QStringLiteral(" | ") + prompt;
+        MessageBox::setBoxHandler([this](const std::string &prompt, const std::string &title) {
+            boxes << QString::fromStdString(title) + QStringLiteral(" | ") + QString::fromStdString(prompt);
         });
         Beep::setHandler([this] { ++beeps; });
         form->show();
@@ -35,13 +38,16 @@ public:
         Beep::setHandler({});
     }
 
-    const Ui::Form1 &ui() const { return form->widgets(); }
     MainWindowState &window() { return form->windowState(); }
+    // The main window's native window, and a control's native widget.
+    QWidget *shown() const { return QtToolkit::window(*form); }
+    static QWidget *widget(const Control &control) { return QtToolkit::widget(control); }
 
-    void click(CommandButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
-    void jump() { click(ui().Cmd_jump); }
-    void pause() { click(ui().Cmd_pause); }
-    void replay() { click(ui().Cmd_replay); }
+    // A click as the player makes it, on the native button.
+    static void click(const CommandButton &button) { QTest::mouseClick(widget(button), Qt::LeftButton); }
+    void jump() { click(form->Cmd_jump); }
+    void pause() { click(form->Cmd_pause); }
+    void replay() { click(form->Cmd_replay); }
     void tick() { form->Timer_Timer(); }
 
     // Ticks until the timer stops; returns the number of ticks, or -1 if it
@@ -56,6 +62,14 @@ public:
         return -1;
     }
 
+    // A copy of the game's image in Qt's terms: the layouts are the same.
+    static QImage toQImage(const Image &image)
+    {
+        return QImage(reinterpret_cast<const uchar *>(image.data()), image.width(), image.height(),
+                      qsizetype(image.width()) * 4, QImage::Format_RGB32)
+            .copy();
+    }
+
     // Pixel-for-pixel equality, whatever else the images carry (colour space, metadata).
     static bool samePixels(const QImage &a, const QImage &b)
     {
@@ -68,10 +82,11 @@ public:
                 return false;
         return true;
     }
+    static bool samePixels(const Image &a, const QImage &b) { return samePixels(toQImage(a), b); }
 
-    QString counter() const { return ui().Lbl_count->caption(); }
-    void setCounter(const QString &caption) { ui().Lbl_count->setCaption(caption); }
-    const QImage &frame() const { return ui().Pic->image(); }
+    QString counter() const { return QString::fromStdString(form->Lbl_count.caption()); }
+    void setCounter(const QString &caption) { form->Lbl_count.setCaption(caption.toStdString()); }
+    QImage frame() const { return toQImage(form->Pic.image()); }
 
     GameState state;
     std::unique_ptr<Form1> form;

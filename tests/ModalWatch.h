@@ -4,7 +4,8 @@
 
 #include "ending/Form4.h"
 #include "platform/CommandButton.h"
-#include "ui_Form4.h"
+#include "platform/qt/QtForm.h"
+#include "platform/qt/QtToolkit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -37,8 +38,9 @@ public:
     static Form4 *shownEnding()
     {
         for (QWidget *widget : QApplication::topLevelWidgets())
-            if (auto *ending = qobject_cast<Form4 *>(widget); ending && ending->isVisible())
-                return ending;
+            if (auto *window = qobject_cast<QtForm *>(widget); window && window->isVisible())
+                if (auto *ending = dynamic_cast<Form4 *>(&window->model()))
+                    return ending;
         return nullptr;
     }
 
@@ -54,7 +56,7 @@ private:
             ++endingsSeen;
             if (m_inspect)
                 m_inspect(*ending);
-            QTest::mouseClick(ending->widgets().Command1, Qt::LeftButton);
+            QTest::mouseClick(QtToolkit::widget(ending->Command1), Qt::LeftButton);
         }
     }
 

@@ -8,8 +8,10 @@
 #include "ModalWatch.h"
 #include "core/Form1.h"
 #include "core/GameState.h"
-#include "platform/Application.h"
-#include "ui_Form1.h"
+#include "platform/CommandButton.h"
+#include "platform/Label.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/QtToolkit.h"
 
 #include <QTextStream>
 
@@ -20,11 +22,11 @@ int main(int argc, char *argv[])
         return 2;
     GameState state;
     Form1 mainWindow(state);
-    mainWindow.widgets().Lbl_count->setCaption(QString::fromLocal8Bit(argv[1]));
+    mainWindow.Lbl_count.setCaption(QString::fromLocal8Bit(argv[1]).toStdString());
 
     ModalWatch watch;
-    QTimer::singleShot(0, &mainWindow, [&] {
-        QTest::mouseClick(mainWindow.widgets().Cmd_jump, Qt::LeftButton);
+    QTimer::singleShot(0, QtToolkit::window(mainWindow), [&] {
+        QTest::mouseClick(QtToolkit::widget(mainWindow.Cmd_jump), Qt::LeftButton);
         QTextStream out(stdout);
         for (const QString &box : watch.boxes)
             out << "box: " << box << Qt::endl;

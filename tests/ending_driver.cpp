@@ -8,8 +8,10 @@
 #include "ModalWatch.h"
 #include "core/Form1.h"
 #include "core/GameState.h"
-#include "platform/Application.h"
-#include "ui_Form1.h"
+#include "platform/CommandButton.h"
+#include "platform/Label.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/QtToolkit.h"
 
 #include <QTextStream>
 #include <memory>
@@ -19,15 +21,15 @@ int main(int argc, char *argv[])
     Application application(argc, argv);
     GameState state;
     Form1 mainWindow(state);
-    mainWindow.widgets().Lbl_count->setCaption(QStringLiteral("999998"));
+    mainWindow.Lbl_count.setCaption("999998");
 
     std::unique_ptr<ModalWatch> watch;
     if (QApplication::arguments().contains(QStringLiteral("--auto"))) {
         watch = std::make_unique<ModalWatch>([](Form4 &) {
             QTextStream(stdout) << "ending shown" << Qt::endl;
         });
-        QTimer::singleShot(0, &mainWindow, [&] {
-            QTest::mouseClick(mainWindow.widgets().Cmd_jump, Qt::LeftButton);
+        QTimer::singleShot(0, QtToolkit::window(mainWindow), [&] {
+            QTest::mouseClick(QtToolkit::widget(mainWindow.Cmd_jump), Qt::LeftButton);
             for (const QString &box : watch->boxes)
                 QTextStream(stdout) << "box: " << box.section(QStringLiteral(" | "), 0, 0) << Qt::endl;
             QTextStream(stdout) << "press returned" << Qt::endl;

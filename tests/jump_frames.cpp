@@ -11,7 +11,7 @@
 #include "ExpectedFrame.h"
 #include "MainWindowDriver.h"
 
-#include "platform/Application.h"
+#include "platform/qt/Application.h"
 
 #include <QDir>
 #include <QStringList>
@@ -25,6 +25,8 @@ int main(int argc, char *argv[])
         return 2;
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     const ExpectedFrame frames;
+    if (!frames.isComplete())
+        return 1;
     MainWindowDriver game;
     const auto inputs = [&game] {
         const GameState &s = game.state;
@@ -67,7 +69,7 @@ int main(int argc, char *argv[])
         if (pair.size() != 2 || !stageOk || !cellOk || stage < 0 || stage > 3 || cell < 0 || cell > 3)
             return 2;
         game.state.charFrameX = 92 * cell;
-        game.state.stageDc = game.form->Bg(std::int16_t(stage))->hDC();
+        game.state.stageDc = game.form->Bg(std::int16_t(stage)).hDC();
         game.form->FrameCompositor();
         in = inputs();
         in.stage = stage;

@@ -18,13 +18,15 @@ private Q_SLOTS:
         MainWindowDriver d;
         QStringList expected;
         for (const Milestone &milestone : Milestones::table())
-            expected << QString::number(milestone.count) + QStringLiteral(" | ") + milestone.title
-                          + QStringLiteral(" | ") + milestone.prompt;
+            expected << QString::number(milestone.count) + QStringLiteral(" | ")
+                    + QString::fromStdString(milestone.title) + QStringLiteral(" | ")
+                    + QString::fromStdString(milestone.prompt);
 
         QStringList shown;
         bool endingBeforeLastBox = false;
-        MessageBox::setBoxHandler([&](const QString &prompt, const QString &title) {
-            shown << d.counter() + QStringLiteral(" | ") + title + QStringLiteral(" | ") + prompt;
+        MessageBox::setBoxHandler([&](const std::string &prompt, const std::string &title) {
+            shown << d.counter() + QStringLiteral(" | ") + QString::fromStdString(title) + QStringLiteral(" | ")
+                    + QString::fromStdString(prompt);
             endingBeforeLastBox = endingBeforeLastBox || ModalWatch::shownEnding();
         });
         bool pressReturned = false;
@@ -32,8 +34,9 @@ private Q_SLOTS:
         bool endingModalOverMain = false;
         ModalWatch watch([&](Form4 &ending) {
             boxesWhenEndingShown = shown.size();
-            endingModalOverMain = QApplication::activeModalWidget() == &ending
-                                && !ending.parentWidget() && d.form->isVisible();
+            QWidget *window = QtToolkit::window(ending);
+            endingModalOverMain = QApplication::activeModalWidget() == window && !window->parentWidget()
+                                && d.shown()->isVisible();
             QCOMPARE(pressReturned, false);
         });
 
@@ -61,12 +64,18 @@ private Q_SLOTS:
         QCOMPARE(boxesWhenEndingShown, expected.size());
         QVERIFY(endingModalOverMain);
         QVERIFY(watch.boxes.isEmpty()); // no box of Qt's own: no error
-        QVERIFY(!d.form->isVisible());
+        QVERIFY(!d.shown()->isVisible());
+        // The ending's window went with the form, which lived in the press.
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             QVERIFY2(!widget->isVisible(), qPrintable(widget->objectName()));
-            QVERIFY(!qobject_cast<Form4 *>(widget));
+            auto *window = qobject_cast<QtForm *>(widget);
+            QVERIFY(!window || !dynamic_cast<Form4 *>(&window->model()));
         }
     }
+
+private:
+    // Made after the application object; every form of the tests needs it.
+    QtToolkit m_toolkit;
 };
 
 QTEST_MAIN(TestEndingRun)

@@ -6,14 +6,17 @@
 #include "dialogs/Form2.h"
 #include "dialogs/Form3.h"
 #include "ending/Form4.h"
-#include "platform/Application.h"
-#include "platform/AutoSizeLabel.h"
 #include "platform/CommandButton.h"
-#include "platform/FontSetup.h"
-#include "platform/LineControl.h"
-#include "ui_Form1.h"
+#include "platform/Label.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/FontSetup.h"
+#include "platform/qt/QtLabel.h"
+#include "platform/qt/QtLine.h"
+#include "platform/qt/QtToolkit.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
 #include <QHash>
 #include <QPainter>
 #include <QFontInfo>
@@ -106,8 +109,9 @@ private Q_SLOTS:
         };
         QList<Shown> shown;
         // Every text the player can read in a window: its title, labels, buttons.
-        for (const QWidget *window : { static_cast<QWidget *>(&main), static_cast<QWidget *>(&characters),
-                                       static_cast<QWidget *>(&stages), static_cast<QWidget *>(&ending) }) {
+        for (const Form *form : { static_cast<Form *>(&main), static_cast<Form *>(&characters),
+                                  static_cast<Form *>(&stages), static_cast<Form *>(&ending) }) {
+            const QWidget *window = QtToolkit::window(*form);
             shown << Shown { window->font(), window->windowTitle() };
             for (const QLabel *label : window->findChildren<QLabel *>())
                 shown << Shown { label->font(), label->text() };
@@ -115,12 +119,12 @@ private Q_SLOTS:
                 shown << Shown { button->font(), button->text() };
         }
         for (std::int16_t i = 0; i < 4; ++i)
-            shown << Shown { characters.font(), Form2::description(i) }
-                  << Shown { stages.font(), Form3::description(i) };
+            shown << Shown { QtToolkit::window(characters)->font(), QString::fromStdString(Form2::description(i)) }
+                  << Shown { QtToolkit::window(stages)->font(), QString::fromStdString(Form3::description(i)) };
         // Message boxes and the paused button use the default font.
         for (const Milestone &milestone : Milestones::table())
-            shown << Shown { QApplication::font(), milestone.prompt }
-                  << Shown { QApplication::font(), milestone.title };
+            shown << Shown { QApplication::font(), QString::fromStdString(milestone.prompt) }
+                  << Shown { QApplication::font(), QString::fromStdString(milestone.title) };
         shown << Shown { QApplication::font(), QStringLiteral("再生") };
 
         int japanese = 0;
@@ -149,29 +153,33 @@ private Q_SLOTS:
         GameState state;
         Form1 main(state);
         state.hiddenMode = 1;
-        main.widgets().Lbl_count->setCaption(QStringLiteral("999999"));
-        std::unique_ptr<FormWindow> other;
+        main.Lbl_count.setCaption("999999");
+        std::unique_ptr<Form> other;
         QStringList descriptions;
         if (window == QLatin1String("character select")) {
             other = std::make_unique<Form2>(main);
             for (std::int16_t i = 0; i < 4; ++i)
-                descriptions << Form2::description(i);
+                descriptions << QString::fromStdString(Form2::description(i));
         } else if (window == QLatin1String("stage select")) {
             other = std::make_unique<Form3>(main);
             for (std::int16_t i = 0; i < 4; ++i)
-                descriptions << Form3::description(i);
+                descriptions << QString::fromStdString(Form3::description(i));
         } else if (window == QLatin1String("ending")) {
             other = std::make_unique<Form4>(main);
         }
-        FormWindow &shown = other ? *other : main;
-        shown.show();
+        Form &form = other ? *other : main;
+        form.show();
+        QWidget &shown = *QtToolkit::window(form);
         QVERIFY(QTest::qWaitForWindowExposed(&shown));
 
-        auto *chara = shown.findChild<AutoSizeLabel *>(QStringLiteral("Chara"));
-        descriptions.prepend(chara ? chara->caption() : QString());
+        Label *chara = nullptr;
+        for (const auto &control : form.controls())
+            if (control->name() == "Chara")
+                chara = dynamic_cast<Label *>(control.get());
+        descriptions.prepend(chara ? QString::fromStdString(chara->caption()) : QString());
         for (const QString &description : std::as_const(descriptions)) {
             if (chara)
-                chara->setCaption(description);
+                chara->setCaption(description.toStdString());
             for (const QLabel *label : shown.findChildren<QLabel *>()) {
                 checkLabelFits(shown, label);
                 if (QTest::currentTestFailed())
@@ -181,7 +189,7 @@ private Q_SLOTS:
 
         // No text reaches across a rule: the rows just under it stay blank.
         const QImage picture = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        for (const LineControl *rule : shown.findChildren<LineControl *>()) {
+        for (const QtLine *rule : shown.findChildren<QtLine *>()) {
             const QRect under(rule->x(), rule->geometry().bottom() + 1, rule->width(), 3);
             for (int y = under.top(); y <= under.bottom(); ++y)
                 for (int x = under.left(); x <= under.right(); ++x)
@@ -219,8 +227,8 @@ private:
         // A label that sizes itself holds its text: the label must fit. One of
         // a fixed size must hold its text's ink, and that ink must fit.
         QRect inParent = label->rect();
-        const auto *sized = qobject_cast<const AutoSizeLabel *>(label);
-        if (!sized || !sized->autoSize()) {
+        const auto *sized = qobject_cast<const QtLabel *>(label);
+        if (!sized || !sized->model().autoSize()) {
             const QRect area = label->contentsRect();
             inParent = inkRect(label->font(), area, label->alignment(), label->text());
             QVERIFY2(area.contains(inParent), qPrintable(QStringLiteral("%1: ink at %2, label area %3")
@@ -266,7 +274,7 @@ int main(int argc, char *argv[])
 {
     // The real start-up: scaling policy and fonts exactly as the game sets them.
     Application::setUpScreenScaling();
-    Application application(argc, argv);
+    Application application(argc, argv); // and with it the Qt toolkit
     TestFonts test;
     return QTest::qExec(&test, argc, argv);
 }

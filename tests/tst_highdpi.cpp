@@ -8,14 +8,16 @@
 #include "dialogs/Form2.h"
 #include "dialogs/Form3.h"
 #include "ending/Form4.h"
-#include "platform/Application.h"
-#include "platform/AutoSizeLabel.h"
+#include "ExpectedFrame.h"
+#include "MainWindowDriver.h"
 #include "platform/CommandButton.h"
-#include "platform/FontSetup.h"
+#include "platform/Design.h"
 #include "platform/ImageBox.h"
+#include "platform/Label.h"
 #include "platform/PictureBox.h"
-#include "platform/Twips.h"
-#include "ui_Form1.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/FontSetup.h"
+#include "platform/qt/QtToolkit.h"
 
 #include <QFontInfo>
 #include <QScreen>
@@ -130,18 +132,18 @@ private Q_SLOTS:
         GameState state;
         Form1 form(state);
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.devicePixelRatio(), m_ratio);
+        QWidget *window = QtToolkit::window(form);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCOMPARE(window->devicePixelRatio(), m_ratio);
         // 303 wide once the stage is fitted, 247 high as designed.
-        QCOMPARE(form.size(), QSize(303, 247));
-        const QPixmap shot = form.grab();
+        QCOMPARE(window->size(), QSize(303, 247));
+        const QPixmap shot = window->grab();
         QCOMPARE(shot.devicePixelRatio(), m_ratio);
         QCOMPARE(shot.size(), QSize(qRound(303 * m_ratio), qRound(247 * m_ratio)));
-        const auto &ui = form.widgets();
-        QCOMPARE(ui.Cmd_jump->geometry(), QRect(112, 192, 81, 25));
-        QCOMPARE(Twips::left(ui.Cmd_jump), 1680.f);
-        QCOMPARE(ui.Lbl_count->geometry(), QRect(240, 224, 49, 17));
-        QCOMPARE(ui.Pic->geometry(), QRect(0, 0, 303, 183));
+        QCOMPARE(QtToolkit::widget(form.Cmd_jump)->geometry(), QRect(112, 192, 81, 25));
+        QCOMPARE(form.Cmd_jump.left(), 1680.f);
+        QCOMPARE(QtToolkit::widget(form.Lbl_count)->geometry(), QRect(240, 224, 49, 17));
+        QCOMPARE(QtToolkit::widget(form.Pic)->geometry(), QRect(0, 0, 303, 183));
     }
 
     void gamePictureIsShownInWholePixelBlocks()
@@ -149,33 +151,45 @@ private Q_SLOTS:
         GameState state;
         Form1 form(state);
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWidget *window = QtToolkit::window(form);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
         // Mid-air, so the frame holds stage, shadow and character.
         form.Cmd_jump_Click();
         for (int tick = 0; tick < 4; ++tick)
             form.Timer_Timer();
-        const QImage &picture = form.widgets().Pic->image();
+        const QImage picture = MainWindowDriver::toQImage(form.Pic.image());
         QVERIFY(colourCount(picture) > 8);
         const QString mismatch =
-            compareShown(form.grab().toImage(), form.widgets().Pic->pos(), picture, m_ratio);
+            compareShown(window->grab().toImage(), QtToolkit::widget(form.Pic)->pos(), picture, m_ratio);
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     }
 
     void iconIsShownInWholePixelBlocks()
     {
-        // As the dialogs show their 48-pixel icon: a borderless picture box.
-        QWidget window;
-        window.resize(64, 64);
-        PictureBox icon(&window);
-        icon.setBorderStyle(0);
-        icon.setAutoSize(true);
-        icon.setPicture(QStringLiteral(":/pictures/icon48.png"));
-        icon.move(8, 8);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(icon.size(), QSize(48, 48));
-        const QImage source(QStringLiteral(":/pictures/icon48.png"));
-        const QString mismatch = compareShown(window.grab().toImage(), icon.pos(), source, m_ratio);
+        // The 48-pixel icon in a borderless picture box that takes its size,
+        // on a window of 64 pixels.
+        FormDesign design;
+        design.name = "IconWindow";
+        design.width = 64 * 15;
+        design.height = 64 * 15;
+        ControlDesign box;
+        box.kind = ControlKind::PictureBox;
+        box.name = "Icon";
+        box.left = 8 * 15;
+        box.top = 8 * 15;
+        box.borderStyle = 0;
+        box.autoSize = true;
+        box.picture = "icon48";
+        design.controls.push_back(box);
+        Form form(design);
+        form.show();
+        QWidget *window = QtToolkit::window(form);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QWidget *icon = QtToolkit::widget(form.pictureBox("Icon"));
+        QCOMPARE(icon->size(), QSize(48, 48));
+        const QImage source = shippedPicture(QStringLiteral("icon48"));
+        QCOMPARE(source.size(), QSize(48, 48));
+        const QString mismatch = compareShown(window->grab().toImage(), icon->pos(), source, m_ratio);
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     }
 
@@ -187,22 +201,30 @@ private Q_SLOTS:
         Form2 characters(main);
         Form3 stages(main);
         Form4 ending(main);
-        const QImage icon(QStringLiteral(":/pictures/icon48.png"));
-        for (FormWindow *dialog : { static_cast<FormWindow *>(&characters),
-                                    static_cast<FormWindow *>(&stages), static_cast<FormWindow *>(&ending) }) {
-            dialog->show();
+        const QImage icon = shippedPicture(QStringLiteral("icon48"));
+        QCOMPARE(icon.size(), QSize(48, 48));
+        for (Form *form : { static_cast<Form *>(&characters), static_cast<Form *>(&stages),
+                            static_cast<Form *>(&ending) }) {
+            form->show();
+            QWidget *dialog = QtToolkit::window(*form);
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             const QImage shot = dialog->grab().toImage();
-            const QString name = dialog->metaObject()->className();
-            for (const PictureBox *strip : dialog->findChildren<PictureBox *>()) {
-                QVERIFY(colourCount(strip->image()) > 8);
-                const QString mismatch = compareShown(shot, strip->mapTo(dialog, QPoint(0, 0)),
-                                                      strip->image(), m_ratio);
+            const QString name = QString::fromStdString(form->name());
+            QList<const QWidget *> images;
+            for (const auto &control : form->controls()) {
+                const QWidget *widget = QtToolkit::widget(*control);
+                if (control->kind() == ControlKind::ImageBox)
+                    images << widget;
+                const auto *box = dynamic_cast<const PictureBox *>(control.get());
+                if (!box)
+                    continue;
+                const QImage strip = MainWindowDriver::toQImage(box->image());
+                QVERIFY(colourCount(strip) > 8);
+                const QString mismatch = compareShown(shot, widget->mapTo(dialog, QPoint(0, 0)), strip, m_ratio);
                 QVERIFY2(mismatch.isEmpty(), qPrintable(name + QStringLiteral(" strip: ") + mismatch));
             }
-            const QList<ImageBox *> images = dialog->findChildren<ImageBox *>();
             QCOMPARE(images.size(), 1);
-            for (const ImageBox *image : images) {
+            for (const QWidget *image : images) {
                 const QRect at(image->mapTo(dialog, QPoint(0, 0)), image->size());
                 const QString mismatch = image->size() == icon.size()
                     ? compareShown(shot, at.topLeft(), icon, m_ratio)
@@ -220,12 +242,14 @@ private Q_SLOTS:
         // 12 pixels whatever the screen's dpi: a 9-point font sized by points
         // would come out at 9 pixels on a 1.5 screen rounded up to 2 (72 dpi).
         QCOMPARE(QFontInfo(QApplication::font()).pixelSize(), 12);
-        QCOMPARE(QFontInfo(form.widgets().Cmd_jump->font()).pixelSize(), 12);
-        QCOMPARE(QFontInfo(form.widgets().Lbl_count->font()).pixelSize(), 12);
+        QCOMPARE(QFontInfo(QtToolkit::widget(form.Cmd_jump)->font()).pixelSize(), 12);
+        QCOMPARE(QFontInfo(QtToolkit::widget(form.Lbl_count)->font()).pixelSize(), 12);
     }
 
 private:
     double m_ratio = 0;
+    // Made after the application object; every form of the tests needs it.
+    QtToolkit m_toolkit;
 };
 
 QTEST_MAIN(TestHighDpi)

@@ -4,15 +4,21 @@
 
 #include "dialogs/Form2.h"
 #include "dialogs/Form3.h"
-#include "platform/FontSetup.h"
+#include "platform/Frame.h"
+#include "platform/qt/FontSetup.h"
 
 #include <QGroupBox>
 #include <QHash>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
-// What a row of a window's table looks at. The colours are read from what the
-// widget paints, not from its settings.
+// What a row of a window's table looks at, both in the form made from its
+// design and on the Qt window built from that. On the window, the colours are
+// read from what the widget paints, not from its settings.
 enum class Look {
     Text,        // a caption, a button's text, a frame's title; the window's title with no widget
     Background,  // the colour that most of the painted widget shows
@@ -40,8 +46,8 @@ QRgb dominantColour(QWidget *widget)
 
 QString textOf(const QWidget *widget)
 {
-    if (const auto *label = qobject_cast<const AutoSizeLabel *>(widget))
-        return label->caption();
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->text();
     if (const auto *frame = qobject_cast<const QGroupBox *>(widget))
@@ -62,9 +68,99 @@ QString tabOrder(QWidget *window)
     return visited.join(QLatin1Char('|'));
 }
 
-QVariant look(QWidget *window, const QString &name, Look what)
+// The control a row names, "Name" or "Name_i" for an array's element.
+const Control *controlNamed(const Form &form, const QString &name)
 {
-    QWidget *widget = name.isEmpty() ? window : window->findChild<QWidget *>(name);
+    for (const auto &control : form.controls()) {
+        QString full = QString::fromStdString(control->name());
+        if (control->index() >= 0)
+            full += QLatin1Char('_') + QString::number(control->index());
+        if (full == name)
+            return control.get();
+    }
+    return nullptr;
+}
+
+QColor colour(const Color &c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
+
+QString captionOf(const Control &control)
+{
+    if (const auto *label = dynamic_cast<const Label *>(&control))
+        return QString::fromStdString(label->caption());
+    if (const auto *button = dynamic_cast<const CommandButton *>(&control))
+        return QString::fromStdString(button->caption());
+    if (const auto *frame = dynamic_cast<const Frame *>(&control))
+        return QString::fromStdString(frame->caption());
+    return QStringLiteral("no caption");
+}
+
+// The look as the form's properties give it: what its design made it, with
+// what its load wrote.
+QVariant modelLook(const Form &form, const QString &name, Look what)
+{
+    if (name.isEmpty()) {
+        switch (what) {
+        case Look::Text:
+            return QString::fromStdString(form.caption());
+        case Look::Background:
+            return form.backColor() ? QVariant(colour(*form.backColor())) : QStringLiteral("the window colour");
+        case Look::FixedFrame:
+            // Every window of the game keeps its designed size.
+            return form.border() == FormBorder::FixedSingle ? QStringLiteral("fixed") : QStringLiteral("no frame");
+        default:
+            return QStringLiteral("not a look of a form");
+        }
+    }
+    const Control *control = controlNamed(form, name);
+    if (!control)
+        return QStringLiteral("no control %1").arg(name);
+    const auto *label = dynamic_cast<const Label *>(control);
+    switch (what) {
+    case Look::Text:
+        return captionOf(*control);
+    case Look::Background:
+        if (label && label->backColor())
+            return colour(*label->backColor());
+        return QStringLiteral("transparent");
+    case Look::Foreground:
+        if (label && label->foreColor())
+            return colour(*label->foreColor());
+        return QStringLiteral("the window text colour");
+    case Look::Bold:
+        return control->font().bold;
+    case Look::PixelSize:
+        return int(std::lround(control->font().points * 4 / 3)); // as on a 96-dpi screen
+    case Look::RightAligned:
+        return label && label->alignment() == Alignment::Right;
+    case Look::TabOrder: {
+        // The captions Tab visits from this control, round the design's order.
+        const std::vector<std::string> &order = form.tabOrder();
+        auto at = std::find(order.begin(), order.end(), control->fullName());
+        if (at == order.end())
+            return QStringLiteral("%1 not in the tab order").arg(name);
+        QStringList visited;
+        for (int step = 0; step < 5; ++step) {
+            visited << captionOf(form.control(*at));
+            if (++at == order.end())
+                at = order.begin();
+        }
+        return visited.join(QLatin1Char('|'));
+    }
+    case Look::FixedFrame:
+        return QStringLiteral("not a look of a control");
+    }
+    return {};
+}
+
+// The look as the Qt window shows it.
+QVariant look(const Form &form, const QString &name, Look what)
+{
+    QWidget *window = QtToolkit::window(form);
+    const Control *control = name.isEmpty() ? nullptr : controlNamed(form, name);
+    QWidget *widget = name.isEmpty() ? window : control ? QtToolkit::widget(*control) : nullptr;
     if (!widget)
         return QStringLiteral("no widget %1").arg(name);
     switch (what) {
@@ -153,11 +249,12 @@ private Q_SLOTS:
     void mainWindow()
     {
         MainWindowDriver d;
-        QVERIFY(QTest::qWaitForWindowExposed(d.form.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(d.shown()));
         QFETCH(QString, widget);
         QFETCH(Look, what);
         QFETCH(QVariant, expected);
-        QCOMPARE(look(d.form.get(), widget, what), expected);
+        QCOMPARE(modelLook(*d.form, widget, what), expected);
+        QCOMPARE(look(*d.form, widget, what), expected);
     }
 
     void characterSelect_data()
@@ -192,12 +289,16 @@ private:
         MainWindowDriver d;
         Dialog dialog(*d.form);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(QtToolkit::window(dialog)));
         QFETCH(QString, widget);
         QFETCH(Look, what);
         QFETCH(QVariant, expected);
-        QCOMPARE(look(&dialog, widget, what), expected);
+        QCOMPARE(modelLook(dialog, widget, what), expected);
+        QCOMPARE(look(dialog, widget, what), expected);
     }
+
+    // Made after the application object; every form of the tests needs it.
+    QtToolkit m_toolkit;
 };
 
 QTEST_MAIN(TestLayout)

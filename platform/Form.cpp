@@ -1,0 +1,177 @@
+// Zubrik: a form: a designed window, its controls, and its handlers.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "platform/Form.h"
+
+#include "platform/CommandButton.h"
+#include "platform/Frame.h"
+#include "platform/Handler.h"
+#include "platform/ImageBox.h"
+#include "platform/Label.h"
+#include "platform/Line.h"
+#include "platform/PictureBox.h"
+#include "platform/RuntimeError.h"
+#include "platform/Toolkit.h"
+
+#include <algorithm>
+
+namespace {
+
+std::unique_ptr<Control> makeControl(Form &form, const ControlDesign &design)
+{
+    switch (design.kind) {
+    case ControlKind::CommandButton: return std::make_unique<CommandButton>(form, design);
+    case ControlKind::Label: return std::make_unique<Label>(form, design);
+    case ControlKind::PictureBox: return std::make_unique<PictureBox>(form, design);
+    case ControlKind::Frame: return std::make_unique<Frame>(form, design);
+    case ControlKind::Line: return std::make_unique<Line>(form, design);
+    case ControlKind::ImageBox: return std::make_unique<ImageBox>(form, design);
+    }
+    return nullptr;
+}
+
+template<typename Kind>
+Kind &as(Control &control)
+{
+    auto *typed = dynamic_cast<Kind *>(&control);
+    if (!typed)
+        throw RuntimeError(RuntimeErrorCode::TypeMismatch, "Type mismatch");
+    return *typed;
+}
+
+// Forms shown modally, innermost last.
+std::vector<const Form *> &modalForms()
+{
+    static std::vector<const Form *> forms;
+    return forms;
+}
+
+} // namespace
+
+Form::Form(const FormDesign &design)
+    : m_name(design.name), m_caption(design.caption), m_width(design.width),
+      m_height(design.height), m_border(design.border), m_backColor(design.backColor),
+      m_font(design.font), m_keyPreview(design.keyPreview), m_tabOrder(design.tabOrder)
+{
+    for (const ControlDesign &control : design.controls)
+        m_controls.push_back(makeControl(*this, control));
+    m_peer = Toolkit::current().createPeer(*this);
+    // Only a peer can measure a caption.
+    for (const auto &control : m_controls)
+        if (auto *label = dynamic_cast<Label *>(control.get()); label && label->autoSize())
+            label->fitToCaption();
+}
+
+Form::~Form()
+{
+    // The peer's widgets go before the controls they show.
+    m_peer.reset();
+}
+
+void Form::setCaption(const std::string &caption)
+{
+    m_caption = caption;
+    if (m_peer)
+        m_peer->update();
+}
+
+void Form::setWidth(float twips)
+{
+    m_width = twips;
+    if (m_peer)
+        m_peer->update();
+}
+
+Control &Form::control(const std::string &name, std::int16_t index) const
+{
+    for (const auto &control : m_controls)
+        if (control->name() == name && control->index() == index)
+            return *control;
+    throw RuntimeError(RuntimeErrorCode::SubscriptOutOfRange, "Subscript out of range");
+}
+
+CommandButton &Form::button(const std::string &name, std::int16_t index) const
+{
+    return as<CommandButton>(control(name, index));
+}
+
+Label &Form::label(const std::string &name, std::int16_t index) const
+{
+    return as<Label>(control(name, index));
+}
+
+PictureBox &Form::pictureBox(const std::string &name, std::int16_t index) const
+{
+    return as<PictureBox>(control(name, index));
+}
+
+Frame &Form::frame(const std::string &name, std::int16_t index) const
+{
+    return as<Frame>(control(name, index));
+}
+
+Line &Form::line(const std::string &name, std::int16_t index) const
+{
+    return as<Line>(control(name, index));
+}
+
+ImageBox &Form::imageBox(const std::string &name, std::int16_t index) const
+{
+    return as<ImageBox>(control(name, index));
+}
+
+void Form::show()
+{
+    m_loaded = true;
+    m_peer->show(false);
+}
+
+void Form::showModal()
+{
+    m_loaded = true;
+    m_modal = true;
+    modalForms().push_back(this);
+    m_peer->show(true);
+    auto &modal = modalForms();
+    modal.erase(std::remove(modal.begin(), modal.end(), this), modal.end());
+    m_modal = false;
+}
+
+void Form::unload()
+{
+    if (!m_loaded)
+        return;
+    m_loaded = false;
+    m_peer->unload();
+}
+
+Control *Form::activeControl() const
+{
+    return m_peer->focusedControl();
+}
+
+void Form::keyDown(std::int16_t keyCode, std::int16_t shift)
+{
+    if (m_keyPreview)
+        Handler::run([&] { Form_KeyDown(keyCode, shift); });
+}
+
+void Form::keyUp(std::int16_t keyCode, std::int16_t shift)
+{
+    if (m_keyPreview)
+        Handler::run([&] { Form_KeyUp(keyCode, shift); });
+}
+
+bool Form::keyPress(std::int16_t keyCode)
+{
+    bool taken = false;
+    Handler::run([&] { taken = Form_KeyPress(keyCode); });
+    return taken;
+}
+
+void Form::requestClose()
+{
+    const auto &modal = modalForms();
+    if (!modal.empty() && modal.back() != this)
+        return;
+    Handler::run([&] { Form_Close(); });
+}

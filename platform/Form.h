@@ -1,0 +1,119 @@
+// Zubrik: a form: a designed window, its controls, and its handlers.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#pragma once
+
+#include "platform/Design.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CommandButton;
+class Control;
+class Frame;
+class ImageBox;
+class Label;
+class Line;
+class PictureBox;
+
+// What a toolkit backend attaches to a form to show it: a native window
+// holding a native widget for each control, whose peers it attaches.
+class FormPeer
+{
+public:
+    virtual ~FormPeer() = default;
+    // The form's own properties changed (caption, width).
+    virtual void update() = 0;
+    // Shows the window; modal: returns once the form is unloaded, the other
+    // windows taking no input meanwhile.
+    virtual void show(bool modal) = 0;
+    // Hides the window and ends a modal show of it.
+    virtual void unload() = 0;
+    // The control with the keyboard focus, or nullptr.
+    virtual Control *focusedControl() const = 0;
+};
+
+// Made from its design: every control exists, with its designed properties
+// and the peer of the current toolkit (Toolkit::current()), once the
+// constructor returns.
+class Form
+{
+public:
+    explicit Form(const FormDesign &design);
+    virtual ~Form();
+    Form(const Form &) = delete;
+    Form &operator=(const Form &) = delete;
+
+    const std::string &name() const { return m_name; }
+    const std::string &caption() const { return m_caption; }
+    void setCaption(const std::string &caption);
+    // The client area's width and height in twips; decorations lie outside.
+    float width() const { return m_width; }
+    void setWidth(float twips);
+    float height() const { return m_height; }
+    FormBorder border() const { return m_border; }
+    const std::optional<Color> &backColor() const { return m_backColor; }
+    const Font &font() const { return m_font; }
+    bool keyPreview() const { return m_keyPreview; }
+    const std::vector<std::string> &tabOrder() const { return m_tabOrder; }
+
+    // Every control, in the design's order.
+    const std::vector<std::unique_ptr<Control>> &controls() const { return m_controls; }
+    // By designed name and array index; a missing one is a subscript error.
+    Control &control(const std::string &name, std::int16_t index = -1) const;
+    CommandButton &button(const std::string &name, std::int16_t index = -1) const;
+    Label &label(const std::string &name, std::int16_t index = -1) const;
+    PictureBox &pictureBox(const std::string &name, std::int16_t index = -1) const;
+    Frame &frame(const std::string &name, std::int16_t index = -1) const;
+    Line &line(const std::string &name, std::int16_t index = -1) const;
+    ImageBox &imageBox(const std::string &name, std::int16_t index = -1) const;
+
+    // Shows the form; modal: returns once it is unloaded. A form may unload
+    // itself from its own handler.
+    void show();
+    void showModal();
+    // Hides the form and ends a modal show of it.
+    void unload();
+    bool isLoaded() const { return m_loaded; }
+    bool isModal() const { return m_modal; }
+    // The control with the keyboard focus, or nullptr.
+    Control *activeControl() const;
+
+    // From the backend, each through Handler. Key codes are VirtualKey codes,
+    // shift a sum of ShiftState values. With KeyPreview on, the form sees each
+    // key before the focused control and never swallows it.
+    void keyDown(std::int16_t keyCode, std::int16_t shift);
+    void keyUp(std::int16_t keyCode, std::int16_t shift);
+    // A key that the focused control had no use for; true if the form took it.
+    bool keyPress(std::int16_t keyCode);
+    // The desktop asks the window to close (its close box, a close key).
+    void requestClose();
+
+    FormPeer *peer() const { return m_peer.get(); }
+
+protected:
+    virtual void Form_KeyDown(std::int16_t &, std::int16_t) {}
+    virtual void Form_KeyUp(std::int16_t, std::int16_t) {}
+    // Keys of the form's own; true when taken.
+    virtual bool Form_KeyPress(std::int16_t) { return false; }
+    // What a close request does, unless another form is shown modally over
+    // this one (a window under a modal one takes no close): unload.
+    virtual void Form_Close() { unload(); }
+
+private:
+    std::string m_name;
+    std::string m_caption;
+    float m_width;
+    float m_height;
+    FormBorder m_border;
+    std::optional<Color> m_backColor;
+    Font m_font;
+    bool m_keyPreview;
+    std::vector<std::string> m_tabOrder;
+    std::vector<std::unique_ptr<Control>> m_controls;
+    bool m_loaded = false;
+    bool m_modal = false;
+    // Last member: the peer goes first, while every control still stands.
+    std::unique_ptr<FormPeer> m_peer;
+};

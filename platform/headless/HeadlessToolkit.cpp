@@ -1,0 +1,194 @@
+// Zubrik: a toolkit with no windows, for the rules' tests: a clock the test drives, boxes recorded.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "platform/headless/HeadlessToolkit.h"
+
+#include "platform/Control.h"
+#include "platform/Form.h"
+#include "platform/Label.h"
+#include "platform/Timer.h"
+
+#include <algorithm>
+
+class HeadlessTimerPeer : public TimerPeer
+{
+public:
+    HeadlessTimerPeer(HeadlessToolkit &toolkit, Timer &timer) : m_toolkit(toolkit), m_timer(timer)
+    {
+        m_toolkit.m_timers.push_back(this);
+    }
+    ~HeadlessTimerPeer() override
+    {
+        auto &timers = m_toolkit.m_timers;
+        timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
+    }
+
+    void start(int interval) override
+    {
+        m_interval = std::max(1, interval);
+        m_due = m_toolkit.m_now + m_interval;
+        m_running = true;
+    }
+    void stop() override { m_running = false; }
+    int remainingTime() const override
+    {
+        return m_running ? int(std::max<std::int64_t>(0, m_due - m_toolkit.m_now)) : -1;
+    }
+
+    bool running() const { return m_running; }
+    std::int64_t due() const { return m_due; }
+    void fire()
+    {
+        m_due += m_interval;
+        m_timer.tick();
+    }
+
+private:
+    HeadlessToolkit &m_toolkit;
+    Timer &m_timer;
+    int m_interval = 1;
+    std::int64_t m_due = 0;
+    bool m_running = false;
+};
+
+namespace {
+
+class HeadlessControlPeer : public ControlPeer
+{
+public:
+    HeadlessControlPeer(Control &control, Control *&focused) : m_control(control), m_focused(focused) {}
+
+    void update() override {}
+    PixelSize fittedSize() const override
+    {
+        const auto *label = dynamic_cast<const Label *>(&m_control);
+        if (!label)
+            return {};
+        const auto [width, height] = HeadlessToolkit::captionSize(label->caption());
+        const int frame = label->borderStyle() == 0 ? 0 : 2;
+        return { width + 2 * frame, height + 2 * frame };
+    }
+    void setFocus() override { m_focused = &m_control; }
+    bool hasFocus() const override { return m_focused == &m_control; }
+
+private:
+    Control &m_control;
+    Control *&m_focused;
+};
+
+} // namespace
+
+class HeadlessFormPeer : public FormPeer
+{
+public:
+    HeadlessFormPeer(HeadlessToolkit &toolkit, Form &form) : m_toolkit(toolkit), m_form(form)
+    {
+        for (const auto &control : form.controls()) {
+            m_peers.push_back(std::make_unique<HeadlessControlPeer>(*control, m_focused));
+            control->attach(m_peers.back().get());
+        }
+    }
+    ~HeadlessFormPeer() override
+    {
+        for (const auto &control : m_form.controls())
+            control->attach(nullptr);
+    }
+
+    void update() override {}
+    void show(bool modal) override
+    {
+        if (!modal)
+            return;
+        m_toolkit.m_modalShows.push_back(m_form.name());
+        if (m_toolkit.onModal)
+            m_toolkit.onModal(m_form);
+        if (m_form.isLoaded())
+            m_form.requestClose();
+        // A close that the form refused still ends the show: nothing else could.
+        if (m_form.isLoaded())
+            m_form.unload();
+    }
+    void unload() override {}
+    Control *focusedControl() const override { return m_focused; }
+
+private:
+    HeadlessToolkit &m_toolkit;
+    Form &m_form;
+    Control *m_focused = nullptr;
+    std::vector<std::unique_ptr<HeadlessControlPeer>> m_peers;
+};
+
+HeadlessToolkit::HeadlessToolkit()
+{
+    Toolkit::install(this);
+}
+
+HeadlessToolkit::~HeadlessToolkit()
+{
+    Toolkit::install(nullptr);
+}
+
+std::unique_ptr<FormPeer> HeadlessToolkit::createPeer(Form &form)
+{
+    return std::make_unique<HeadlessFormPeer>(*this, form);
+}
+
+std::unique_ptr<TimerPeer> HeadlessToolkit::createPeer(Timer &timer)
+{
+    return std::make_unique<HeadlessTimerPeer>(*this, timer);
+}
+
+void HeadlessToolkit::showMessage(const std::string &prompt, const std::string &title)
+{
+    m_messages.push_back({ prompt, title });
+    if (onMessage)
+        onMessage(m_messages.back());
+}
+
+void HeadlessToolkit::beep()
+{
+    ++m_beeps;
+}
+
+void HeadlessToolkit::quit(int exitCode)
+{
+    m_exitCode = exitCode;
+}
+
+void HeadlessToolkit::advance(int milliseconds)
+{
+    // Time never runs backwards.
+    const std::int64_t end = m_now + std::max(0, milliseconds);
+    for (;;) {
+        HeadlessTimerPeer *next = nullptr;
+        for (HeadlessTimerPeer *timer : m_timers)
+            if (timer->running() && timer->due() <= end && (!next || timer->due() < next->due()))
+                next = timer;
+        if (!next)
+            break;
+        m_now = next->due();
+        next->fire();
+    }
+    // A handler may have moved the clock on itself (time passing behind a box).
+    m_now = std::max(m_now, end);
+}
+
+std::pair<int, int> HeadlessToolkit::captionSize(const std::string &caption)
+{
+    int widest = 0;
+    int width = 0;
+    int lines = 1;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(caption[i]);
+        if (byte == '\r' && i + 1 < caption.size() && caption[i + 1] == '\n') {
+            widest = std::max(widest, width);
+            width = 0;
+            ++lines;
+            ++i;
+        } else if (byte < 0x80) {
+            width += asciiWidth;
+        } else if (byte >= 0xc0) { // the lead byte of a character beyond ASCII
+            width += wideWidth;
+        }
+    }
+    return { std::max(widest, width), lines * lineHeight };
+}

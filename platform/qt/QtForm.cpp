@@ -1,0 +1,240 @@
+// Zubrik: a form's peer: its window, fixed size and centred, with a widget for each control.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "platform/qt/QtForm.h"
+
+#include "platform/CommandButton.h"
+#include "platform/Frame.h"
+#include "platform/ImageBox.h"
+#include "platform/Label.h"
+#include "platform/Line.h"
+#include "platform/PictureBox.h"
+#include "platform/Twips.h"
+#include "platform/qt/Accessibility.h"
+#include "platform/qt/Application.h"
+#include "platform/qt/FontSetup.h"
+#include "platform/qt/KeyPreview.h"
+#include "platform/qt/QtCommandButton.h"
+#include "platform/qt/QtFrame.h"
+#include "platform/qt/QtImageBox.h"
+#include "platform/qt/QtKeys.h"
+#include "platform/qt/QtLabel.h"
+#include "platform/qt/QtLine.h"
+#include "platform/qt/QtPictureBox.h"
+#include "platform/qt/QtToolkit.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QScreen>
+
+namespace {
+
+// The control of that name ("Name" or "Name(i)"), or nullptr.
+Control *controlNamed(const Form &form, const std::string &fullName)
+{
+    for (const auto &control : form.controls())
+        if (control->fullName() == fullName)
+            return control.get();
+    return nullptr;
+}
+
+QWidget *makeWidget(Control &control, QWidget *parent)
+{
+    switch (control.kind()) {
+    case ControlKind::CommandButton:
+        return new QtCommandButton(static_cast<CommandButton &>(control), parent);
+    case ControlKind::Label: return new QtLabel(static_cast<Label &>(control), parent);
+    case ControlKind::PictureBox:
+        return new QtPictureBox(static_cast<PictureBox &>(control), parent);
+    case ControlKind::Frame: return new QtFrame(static_cast<Frame &>(control), parent);
+    case ControlKind::Line: return new QtLine(static_cast<Line &>(control), parent);
+    case ControlKind::ImageBox: return new QtImageBox(static_cast<ImageBox &>(control), parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QtForm::QtForm(Form &form) : QWidget(nullptr), m_form(form)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (form.border() == FormBorder::None)
+        flags |= Qt::FramelessWindowHint;
+    else
+        flags |= Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    setWindowFlags(flags);
+    setWindowIcon(QApplication::windowIcon());
+    setObjectName(QString::fromStdString(form.name()));
+    Accessibility::install();
+    setFont(FontSetup::qtFont(form.font()));
+    if (const auto &back = form.backColor()) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, QColor(back->red, back->green, back->blue));
+        setPalette(colours);
+        setAutoFillBackground(true);
+    }
+    makeWidgets();
+    setTabOrder();
+    new KeyPreview(this, form);
+    update();
+}
+
+QtForm::~QtForm()
+{
+    if (m_modalLoop)
+        m_modalLoop->exit();
+}
+
+void QtForm::makeWidgets()
+{
+    for (const auto &control : m_form.controls()) {
+        QWidget *parent = this;
+        if (!control->containerName().empty()) {
+            if (Control *frame = controlNamed(m_form, control->containerName()))
+                if (QWidget *widget = QtToolkit::widget(*frame))
+                    parent = widget;
+        }
+        makeWidget(*control, parent);
+    }
+    // Once every widget stands: a label names the one it labels for a screen reader.
+    for (const auto &control : m_form.controls()) {
+        const auto *label = dynamic_cast<const Label *>(control.get());
+        if (!label || label->buddy().empty())
+            continue;
+        if (const Control *buddy = controlNamed(m_form, label->buddy()))
+            static_cast<QtLabel *>(QtToolkit::widget(*label))->setBuddy(QtToolkit::widget(*buddy));
+    }
+}
+
+void QtForm::setTabOrder()
+{
+    QWidget *previous = nullptr;
+    for (const std::string &name : m_form.tabOrder()) {
+        const Control *control = controlNamed(m_form, name);
+        QWidget *next = control ? QtToolkit::widget(*control) : nullptr;
+        if (!next)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void QtForm::update()
+{
+    const QString caption = QString::fromStdString(m_form.caption());
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+    // Decorations lie outside: the size is the client area's.
+    const QSize size(Twips::toPixels(m_form.width()), Twips::toPixels(m_form.height()));
+    if (minimumSize() != size || maximumSize() != size)
+        setFixedSize(size);
+}
+
+void QtForm::show(bool modal)
+{
+    if (modal)
+        setWindowModality(Qt::ApplicationModal);
+    QWidget::show();
+    if (!modal || !m_form.isLoaded())
+        return; // not modal, or unloaded already while being shown
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    m_modalLoop = nullptr;
+}
+
+void QtForm::unload()
+{
+    if (m_modalLoop)
+        m_modalLoop->exit();
+    if (m_closeRequested)
+        return; // the close request, now accepted, hides the window
+    // The last window goes as a close, so that the program ends as it always
+    // has: Qt quits once the last window has closed. Any other only hides.
+    if (isVisible() && !anotherWindowShown()) {
+        m_closingForUnload = true;
+        close();
+        m_closingForUnload = false;
+    } else {
+        hide();
+    }
+}
+
+bool QtForm::anotherWindowShown() const
+{
+    for (const QWidget *widget : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = widget->windowType();
+        if (widget != this && widget->isVisible() && (type == Qt::Window || type == Qt::Dialog)
+            && widget->testAttribute(Qt::WA_QuitOnClose))
+            return true;
+    }
+    return false;
+}
+
+Control *QtForm::focusedControl() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return nullptr;
+    for (const auto &control : m_form.controls())
+        if (QtToolkit::widget(*control) == focus)
+            return control.get();
+    return nullptr;
+}
+
+void QtForm::showEvent(QShowEvent *event)
+{
+    if (!m_centred) {
+        centreOnScreen();
+        m_centred = true;
+    }
+    QWidget::showEvent(event);
+}
+
+void QtForm::closeEvent(QCloseEvent *event)
+{
+    if (m_closingForUnload || !m_form.isLoaded()) {
+        event->accept();
+        return;
+    }
+    // A window under a modal one takes no close request until the modal one
+    // is gone: X11 refuses such a request before it reaches us, but Qt's
+    // Wayland client passes the compositor's on as a plain close, which would
+    // leave the modal dialog alone with the game out of sight.
+    const QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        event->ignore();
+        return;
+    }
+    // The form decides; the window closes only if it unloaded. Accepting this
+    // close (rather than closing anew, which Qt refuses inside a close) lets
+    // Qt see the last window go and end the program.
+    m_closeRequested = true;
+    m_form.requestClose();
+    m_closeRequested = false;
+    event->setAccepted(!m_form.isLoaded());
+}
+
+void QtForm::keyPressEvent(QKeyEvent *event)
+{
+    // A key the focused widget had no use for: the form's own, if it takes it.
+    if (m_form.keyPress(QtKeys::fromEvent(*event)))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void QtForm::centreOnScreen()
+{
+    // A Wayland compositor places every window itself and ignores a position
+    // asked for; sway, for one, centres a fixed-size window.
+    if (Application::onWayland())
+        return;
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}

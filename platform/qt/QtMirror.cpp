@@ -1,0 +1,47 @@
+// Zubrik: what every control's peer mirrors alike from its model onto its widget.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+#include "platform/qt/QtMirror.h"
+
+#include "platform/Control.h"
+
+#include <QWidget>
+
+namespace QtMirror {
+
+QString objectName(const Control &control)
+{
+    QString name = QString::fromStdString(control.name());
+    if (control.index() >= 0)
+        name += QLatin1Char('_') + QString::number(control.index());
+    return name;
+}
+
+void mirror(const Control &control, QWidget &widget)
+{
+    mirrorPlacement(control, widget);
+    mirrorState(control, widget);
+}
+
+void mirrorPlacement(const Control &control, QWidget &widget)
+{
+    const QRect placed(control.pixelLeft(), control.pixelTop(), control.pixelWidth(),
+                       control.pixelHeight());
+    if (widget.geometry() != placed)
+        widget.setGeometry(placed);
+}
+
+void mirrorState(const Control &control, QWidget &widget)
+{
+    if (widget.isHidden() == control.visible())
+        widget.setVisible(control.visible());
+    if (widget.testAttribute(Qt::WA_ForceDisabled) == control.enabled())
+        widget.setEnabled(control.enabled());
+    const QString name = QString::fromStdString(control.accessibleName());
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
+    const QString description = QString::fromStdString(control.accessibleDescription());
+    if (widget.accessibleDescription() != description)
+        widget.setAccessibleDescription(description);
+}
+
+} // namespace QtMirror
