@@ -5,6 +5,7 @@
 #include "platform/Rounding.h"
 #include "platform/RuntimeError.h"
 
+#include <charconv>
 #include <cmath>
 #include <locale>
 #include <sstream>
@@ -66,23 +67,40 @@ double toDouble(const std::string &caption)
     const std::string text = trimmed(caption);
     if (!isDecimal(text))
         throw typeMismatch();
-    // The classic locale: a caption is always written with '.'.
+    double value = 0;
+    // Read on every press: the library's own conversion where it has one for
+    // floating point (it knows no '+'), else a stream; both in the classic
+    // locale, as a caption is always written with '.'.
+#if defined(__cpp_lib_to_chars)
+    const char *first = text.data() + (text[0] == '+' ? 1 : 0);
+    const auto [end, failure] = std::from_chars(first, text.data() + text.size(), value);
+    if (failure != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        throw typeMismatch();
+#else
     std::istringstream in(text);
     in.imbue(std::locale::classic());
-    double value = 0;
     in >> value;
     if (in.fail() || !std::isfinite(value))
         throw typeMismatch();
+#endif
     return value;
 }
 
 std::string fromDouble(double value)
 {
+    constexpr int significantDigits = 15;
+#if defined(__cpp_lib_to_chars)
+    char digits[32];
+    const auto written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, significantDigits);
+    return std::string(digits, written.ptr);
+#else
     std::ostringstream out;
     out.imbue(std::locale::classic());
-    out.precision(15);
+    out.precision(significantDigits);
     out << value;
     return out.str();
+#endif
 }
 
 std::int32_t toInt32(const std::string &text)
