@@ -20,6 +20,8 @@ play: build
 check: build deb $(if $(ARM64_CROSS),deb-arm64)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) headless
+	$(MAKE) windows-check
+	$(MAKE) web-check
 	$(if $(ARM64_CROSS),$(MAKE) arm64,@echo "This machine is arm64 itself: make arm64 skipped")
 	$(if $(EXACT),$(MAKE) exact,@echo "No x86-64-v3 processor here: make exact skipped")
 	$(MAKE) sanitize
@@ -34,6 +36,40 @@ headless: deps
 	cmake -S . -B $(BUILD)-headless -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUBRIK_TOOLKIT=headless
 	cmake --build $(BUILD)-headless -j$(JOBS)
 	cd $(BUILD)-headless && ctest --output-on-failure -j$(JOBS)
+
+# The game for Windows: build-windows/zubrik.exe, x86-64, statically linked,
+# cross-built by mingw-w64 (cmake/x86_64-w64-mingw32.cmake), and the players'
+# zip beside it. `windows-check` runs its tests under Wine, in a prefix of the
+# build tree's own.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine
+.PHONY: windows windows-check web web-check play-web
+windows: deps
+	./scripts/install-deps.sh $(WINDOWS_PACKAGES)
+	cmake -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake
+	cmake --build $(BUILD)-windows -j$(JOBS)
+
+windows-check: windows
+	cd $(BUILD)-windows && ctest --output-on-failure -j$(JOBS)
+
+# The game as a web page: build-web/, a folder any static host can serve,
+# built by emscripten in $(BUILD)-wasm. `play-web` serves it on 127.0.0.1;
+# `web-check` runs the rules' tests under Node and the page's in Chromium and
+# Firefox. emcc needs Debian's acorn, which this machine's Node finds only
+# through NODE_PATH.
+WEB_PACKAGES := emscripten
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+web: deps
+	./scripts/install-deps.sh $(WEB_PACKAGES)
+	$(WEB_ENV) emcmake cmake -S . -B $(BUILD)-wasm -DCMAKE_BUILD_TYPE=Release \
+	  -DZUBRIK_WEB_SITE=$(CURDIR)/$(BUILD)-web
+	$(WEB_ENV) cmake --build $(BUILD)-wasm -j$(JOBS)
+
+web-check: web
+	cd $(BUILD)-wasm && $(WEB_ENV) ctest --output-on-failure -j$(JOBS)
+
+play-web: web
+	./scripts/serve-web.sh $(BUILD)-web
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -125,4 +161,5 @@ screenshot: build
 	./tests/screenshot.sh $(BUILD)/zubrik docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-v3 $(BUILD)-arm64 $(BUILD)-headless
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-v3 $(BUILD)-arm64 $(BUILD)-headless \
+	  $(BUILD)-windows $(BUILD)-wasm $(BUILD)-web
