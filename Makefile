@@ -57,7 +57,9 @@ windows-check: windows
 # `web-check` runs the rules' tests under Node and the page's in Chromium and
 # Firefox. emcc needs Debian's acorn, which this machine's Node finds only
 # through NODE_PATH.
-WEB_PACKAGES := emscripten
+# The browser tests' own: Debian's browsers, and Node for their driver (npm,
+# which a Node from elsewhere carries itself, is installed only where missing).
+WEB_PACKAGES := emscripten nodejs chromium firefox-esr
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 web: deps
 	./scripts/install-deps.sh $(WEB_PACKAGES)
@@ -66,6 +68,8 @@ web: deps
 	$(WEB_ENV) cmake --build $(BUILD)-wasm -j$(JOBS)
 
 web-check: web
+	command -v npm >/dev/null || ./scripts/install-deps.sh npm
+	npm ci --prefix tests/web --ignore-scripts --no-audit --no-fund
 	cd $(BUILD)-wasm && $(WEB_ENV) ctest --output-on-failure -j$(JOBS)
 
 play-web: web
