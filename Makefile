@@ -59,7 +59,7 @@ windows-check: windows
 # through NODE_PATH.
 # The browser tests' own: Debian's browsers, and Node for their driver (npm,
 # which a Node from elsewhere carries itself, is installed only where missing).
-WEB_PACKAGES := emscripten nodejs chromium firefox-esr
+WEB_PACKAGES := emscripten nodejs chromium firefox-esr python3-fonttools python3-brotli
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 web: deps
 	./scripts/install-deps.sh $(WEB_PACKAGES)
