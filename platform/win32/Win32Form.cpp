@@ -25,12 +25,13 @@
 
 namespace {
 
-// Fixed size, a title bar with the close box alone; or no border at all.
+// Fixed size, a title bar with the close box alone; or no border at all. The
+// window paints under its controls too: a group box draws its frame alone.
 DWORD formStyle(const Form &form)
 {
     if (form.border() == FormBorder::None)
-        return WS_POPUP | WS_CLIPCHILDREN;
-    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+        return WS_POPUP;
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 }
 
 } // namespace
