@@ -30,9 +30,22 @@ EMSCRIPTEN_KEEPALIVE void zubrik_mouse(PictureBox *box, int down, int buttons, i
         box->mouseMove(std::int16_t(buttons), std::int16_t(shift), x, y);
 }
 
-EMSCRIPTEN_KEEPALIVE int zubrik_key_code(const char *code, const char *key)
+namespace {
+
+// Where the page writes a key's `code` and `key` (NUL-terminated ASCII) for
+// zubrik_key_code: the page cannot allocate while a handler sleeps.
+char keyNames[2][32];
+
+} // namespace
+
+EMSCRIPTEN_KEEPALIVE char *zubrik_key_names()
 {
-    return WebKeys::fromEvent(code, key);
+    return &keyNames[0][0];
+}
+
+EMSCRIPTEN_KEEPALIVE int zubrik_key_code()
+{
+    return WebKeys::fromEvent(keyNames[0], keyNames[1]);
 }
 
 // phase: 0 down (before the focused element), 1 up, 2 a key the focused

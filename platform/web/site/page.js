@@ -58,6 +58,23 @@
     return (event.shiftKey ? 1 : 0) + (event.ctrlKey ? 2 : 0) + (event.altKey ? 4 : 0);
   }
 
+  // The virtual-key code of a key, by the program's table. Its names go into
+  // the program's own buffer: nothing may be allocated while a handler sleeps.
+  function keyCodeOf(event) {
+    const names = Module._zubrik_key_names();
+    const write = (text, at) => {
+      const bytes = Math.min(text.length, 31);
+      for (let i = 0; i < bytes; ++i) {
+        const c = text.charCodeAt(i);
+        Module.HEAPU8[at + i] = c < 0x80 ? c : 0x3f;
+      }
+      Module.HEAPU8[at + bytes] = 0;
+    };
+    write(event.code || '', names);
+    write(event.key || '', names + 32);
+    return Module._zubrik_key_code();
+  }
+
   function fontOf(pixels, bold) {
     return (bold ? 'bold ' : '') + pixels + 'px ' + fontFamily;
   }
@@ -146,7 +163,7 @@
     if (top && top.kind === 'message') return; // the box's own keys: Enter, Space, Escape
     const form = keyForm();
     if (!form) return;
-    const code = Module.ccall('zubrik_key_code', 'number', ['string', 'string'], [event.code, event.key]);
+    const code = keyCodeOf(event);
     const shift = shiftOf(event);
     call('zubrik_key', form.address, 0, code, shift);
     if (event.code === 'Tab') {
@@ -167,7 +184,7 @@
     if (event.isComposing || stopped) return;
     const form = keyForm();
     if (!form) return;
-    const code = Module.ccall('zubrik_key_code', 'number', ['string', 'string'], [event.code, event.key]);
+    const code = keyCodeOf(event);
     call('zubrik_key', form.address, 1, code, shiftOf(event));
   }
 
