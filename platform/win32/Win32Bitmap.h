@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 class Image;
 

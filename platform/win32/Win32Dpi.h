@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 // The program is per-monitor aware (its manifest says so), so Windows never
 // stretches its windows; it draws them itself at a whole-number multiple of

@@ -4,7 +4,7 @@
 
 #include "platform/Form.h"
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 #include <memory>
 #include <vector>

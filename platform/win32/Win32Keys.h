@@ -4,7 +4,7 @@
 
 #include "platform/VirtualKey.h"
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 #include <cstdint>
 

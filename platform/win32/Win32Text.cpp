@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/win32/Win32Text.h"
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 namespace Win32Text {
 

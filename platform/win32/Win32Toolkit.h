@@ -5,7 +5,7 @@
 #include "platform/Font.h"
 #include "platform/Toolkit.h"
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 #include <functional>
 #include <map>

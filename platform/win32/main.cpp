@@ -4,7 +4,7 @@
 #include "core/GameState.h"
 #include "platform/win32/Win32Toolkit.h"
 
-#include <windows.h>
+#include "platform/win32/Win32Api.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
