@@ -79,6 +79,15 @@
     return (bold ? 'bold ' : '') + pixels + 'px ' + fontFamily;
   }
 
+  // Property by property: the shorthand would reset the proportional kana.
+  function setFont(style, pixels, bold) {
+    style.fontFamily = fontFamily;
+    style.fontSize = pixels + 'px';
+    style.fontWeight = bold ? 'bold' : 'normal';
+    style.lineHeight = linePitch(pixels) + 'px';
+    style.fontFeatureSettings = '"palt" 1';
+  }
+
   // Lines are set as tight as the windows were laid out for: one pixel more
   // than the font's size.
   function linePitch(pixels) {
@@ -361,8 +370,7 @@
 
     measure(text, fontPixels, bold, border) {
       const probe = document.getElementById('measure');
-      probe.style.font = fontOf(fontPixels, bold);
-      probe.style.lineHeight = linePitch(fontPixels) + 'px';
+      setFont(probe.style, fontPixels, bold);
       const shown = text.replace(/\r\n/g, '\n');
       probe.textContent = shown;
       const frame = border ? 2 * labelFrame : 0;
@@ -652,8 +660,7 @@
     const { fontPixels, bold, foreColor, backColor, border, alignment } = control.style;
     const s = control.el.style;
     const colour = (value) => '#' + value.toString(16).padStart(6, '0');
-    s.font = fontOf(fontPixels, bold);
-    s.lineHeight = linePitch(fontPixels) + 'px';
+    setFont(s, fontPixels, bold);
     if (foreColor >= 0) s.color = colour(foreColor);
     if (backColor >= 0 && control.kind !== Kind.picture) s.background = colour(backColor);
     if (control.kind === Kind.label) {
