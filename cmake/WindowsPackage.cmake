@@ -16,3 +16,5 @@ add_custom_command(OUTPUT ${ZUBRIK_WINDOWS_ZIP}
   COMMENT "Packing ${ZUBRIK_WINDOWS_ZIP}"
   VERBATIM)
 add_custom_target(zubrik_windows_zip ALL DEPENDS ${ZUBRIK_WINDOWS_ZIP})
+# Where the tests find it: $<TARGET_PROPERTY:zubrik_windows_zip,ZUBRIK_ZIP>.
+set_target_properties(zubrik_windows_zip PROPERTIES ZUBRIK_ZIP ${ZUBRIK_WINDOWS_ZIP})
