@@ -40,9 +40,11 @@ headless: deps
 # The game for Windows: build-windows/zubrik.exe, x86-64, statically linked,
 # cross-built by mingw-w64 (cmake/x86_64-w64-mingw32.cmake), and the players'
 # zip beside it. `windows-check` runs its tests under Wine, in a prefix of the
-# build tree's own.
+# build tree's own (tests/windows/wine_run.sh), the end-to-end ones under Xvfb;
+# the random play a fifth as long (100,000 actions: 500,000 add half a minute).
+# `windows-bench` prints the timer's pacing under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine
-.PHONY: windows windows-check web web-check play-web
+.PHONY: windows windows-check windows-bench web web-check play-web
 windows: deps
 	./scripts/install-deps.sh $(WINDOWS_PACKAGES)
 	cmake -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release \
@@ -50,7 +52,10 @@ windows: deps
 	cmake --build $(BUILD)-windows -j$(JOBS)
 
 windows-check: windows
-	cd $(BUILD)-windows && ctest --output-on-failure -j$(JOBS)
+	cd $(BUILD)-windows && ZUBRIK_MONKEY_ACTIONS=100000 ctest --output-on-failure -j$(JOBS)
+
+windows-bench: windows
+	xvfb-run -a tests/windows/wine_run.sh $(BUILD)-windows/tests/windows/bench_ticks.exe
 
 # The game as a web page: build-web/, a folder any static host can serve,
 # built by emscripten in $(BUILD)-wasm. `play-web` serves it on 127.0.0.1;
