@@ -99,8 +99,9 @@
   // height; below one device pixel the window is scaled to fit as it is.
   function scaleFor(width, height) {
     const ratio = window.devicePixelRatio || 1;
-    const room = Math.min((document.documentElement.clientWidth - 8) / width,
-                          (document.documentElement.clientHeight - 8) / height) * ratio;
+    // The window's own size, not the document's: reading that would lay the
+    // page out before its time.
+    const room = Math.min((window.innerWidth - 8) / width, (window.innerHeight - 8) / height) * ratio;
     const whole = Math.min(Math.max(1, Math.round(ratio)), Math.floor(room));
     return whole >= 1 ? whole / ratio : room / ratio;
   }
@@ -225,7 +226,7 @@
       const modal = mainForm !== null;
       const parts = makeWindow(name, bordered, modal);
       const form = Object.assign(parts, { address, name, bordered, modal, shown: false,
-                                          width: 0, height: 0, wantFocus: 0, painted: false });
+                                          width: 0, height: 0, wantFocus: 0 });
       if (backColor >= 0) form.client.style.background = '#' + backColor.toString(16).padStart(6, '0');
       if (bordered) {
         const close = document.createElement('button');
@@ -271,7 +272,7 @@
       }
       const wanted = controls.get(form.wantFocus);
       if (wanted && wanted.el) wanted.el.focus({ preventScroll: true });
-      if (form === mainForm && form.painted && stats.firstFrame === null) stats.firstFrame = performance.now();
+      flushPictures();
     },
 
     hideForm(address) {
@@ -381,17 +382,10 @@
 
     putPicture(address, read, width, height) {
       const control = controls.get(address);
-      const el = control.el;
-      if (!el) return;
       control.read = read;
-      if (el.width !== width || el.height !== height || !control.image) {
-        el.width = width;
-        el.height = height;
-        control.image = el.getContext('2d').createImageData(width, height);
-        control.pixels = new Uint32Array(control.image.data.buffer);
-        applyPictureSize(control);
-      }
-      paint(control);
+      control.size = { width, height };
+      // A window not yet shown is painted as it shows (flushPictures).
+      if (control.el && control.form.shown) paint(control);
     },
 
     flushSoon() {
@@ -586,6 +580,15 @@
   }
 
   function paint(control) {
+    const el = control.el;
+    const { width, height } = control.size;
+    if (el.width !== width || el.height !== height || !control.image) {
+      el.width = width;
+      el.height = height;
+      control.image = el.getContext('2d').createImageData(width, height);
+      control.pixels = new Uint32Array(control.image.data.buffer);
+      if (control.kind === Kind.picture) applyPictureSize(control);
+    }
     // 0xffRRGGBB words to the canvas' R, G, B, A bytes.
     const pixels = control.read();
     const out = control.pixels;
@@ -593,10 +596,8 @@
       const p = pixels[i];
       out[i] = (p & 0xff00ff00) | ((p >>> 16) & 0xff) | ((p & 0xff) << 16);
     }
-    control.el.getContext('2d').putImageData(control.image, 0, 0);
-    const form = control.form;
-    form.painted = true;
-    if (form === mainForm && form.shown && stats.firstFrame === null) stats.firstFrame = performance.now();
+    el.getContext('2d').putImageData(control.image, 0, 0);
+    if (control.form === mainForm && stats.firstFrame === null) stats.firstFrame = performance.now();
   }
 
   function pointerAt(control, event) {
