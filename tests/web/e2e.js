@@ -12,7 +12,7 @@ const fs = require('fs');
 const path = require('path');
 const { launch } = require('./browsers');
 const { serve } = require('./site_server');
-const { selector, counter, untilLoaded, dismissMessage, unlockHiddenMode } = require('./player');
+const { selector, counter, untilLoaded, dismissMessage, jumpTo, unlockHiddenMode } = require('./player');
 
 const [browserName, site, endingSite, framesDir] = process.argv.slice(2);
 
@@ -230,7 +230,7 @@ async function main() {
     });
 
     await step('the 10-jump box shows with its title', async () => {
-      while (await counter(page) !== '9') await click(page, 'Cmd_jump');
+      await jumpTo(page, 9);
       assert.equal(await page.$('dialog[data-message][open]'), null, 'a box before 10');
       await click(page, 'Cmd_jump');
       const box = await messageBox(page);

@@ -16,7 +16,8 @@ async function dismissMessage(page) {
 
 // Presses ジャンプ until the counter reads `count`, answering the boxes on the way.
 async function jumpTo(page, count) {
-  while (Number(await counter(page)) < count) {
+  for (let presses = 0; Number(await counter(page)) < count; ++presses) {
+    if (presses > 4 * count + 10) throw new Error(`the counter stands at ${await counter(page)} after ${presses} presses`);
     await page.click(selector('Cmd_jump'));
     if (await page.$('dialog[data-message][open]')) await dismissMessage(page);
   }
