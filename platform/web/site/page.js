@@ -94,16 +94,20 @@
     return pixels + 1;
   }
 
-  // Whole device pixels per picture pixel: the screen's ratio rounded (1.25
-  // gives 1, 1.5 gives 2), less where the window would not fit the width or
-  // height; below one device pixel the window is scaled to fit as it is.
+  // Device pixels per picture pixel: the screen's ratio rounded (1.25 gives
+  // 1, 1.5 gives 2), less where the window would not fit the browser's width
+  // or height. A whole number keeps every picture pixel the same size; where
+  // the whole number would shrink the window by more than a third (a wide
+  // window on a phone), the window fills the room instead, still drawn
+  // nearest-neighbour.
   function scaleFor(width, height) {
     const ratio = window.devicePixelRatio || 1;
     // The window's own size, not the document's: reading that would lay the
     // page out before its time.
     const room = Math.min((window.innerWidth - 8) / width, (window.innerHeight - 8) / height) * ratio;
-    const whole = Math.min(Math.max(1, Math.round(ratio)), Math.floor(room));
-    return whole >= 1 ? whole / ratio : room / ratio;
+    const best = Math.min(Math.max(1, Math.round(ratio)), room);
+    const whole = Math.floor(best);
+    return (whole >= 1 && whole >= best * 2 / 3 ? whole : best) / ratio;
   }
 
   function fit(form) {
