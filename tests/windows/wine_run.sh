@@ -4,11 +4,13 @@
 #
 # Usage: wine_run.sh PROGRAM.exe [ARGUMENT...]; the exit status is the
 # program's. CTest puts it before every test program of the mingw build
-# (CMAKE_CROSSCOMPILING_EMULATOR), the end-to-end scripts start the game with it.
+# (CMAKE_CROSSCOMPILING_EMULATOR), the end-to-end scripts start the game with
+# it. wine_run.sh --prepare makes the prefix of the build tree it is run in,
+# and runs nothing.
 #
 # The prefix is <build tree>/wine-prefix, the build tree being the nearest
-# folder above the program that holds a CMakeCache.txt (ZUBRIK_WINEPREFIX
-# names another). It is made on first use, once, however many tests start side
+# folder above the program (or the current one) that holds a CMakeCache.txt
+# (ZUBRIK_WINEPREFIX names another). It is made on first use, once, however many tests start side
 # by side: the first takes the lock and boots it (some 15 s), the others wait.
 # Made with no desktop integration (no menu entries, no file associations), no
 # .NET or HTML engine to install, and a Japanese font for the system's own
@@ -19,8 +21,8 @@ program=${1:?usage: wine_run.sh PROGRAM.exe [ARGUMENT...]}
 here=$(cd "$(dirname "$0")" && pwd)
 
 build_tree() {
-  local dir
-  dir=$(cd "$(dirname "$program")" && pwd)
+  local dir=$PWD
+  [[ "$program" == --prepare ]] || dir=$(cd "$(dirname "$program")" && pwd)
   while [[ "$dir" != / ]]; do
     [[ -f "$dir/CMakeCache.txt" ]] && { echo "$dir"; return 0; }
     dir=$(dirname "$dir")
@@ -54,4 +56,4 @@ if [[ ! -e "$ready" ]]; then
   exec 9>&-
 fi
 
-exec wine "$@"
+[[ "$program" == --prepare ]] || exec wine "$@"
