@@ -208,17 +208,15 @@
     el.dataset.form = name;
     const title = document.createElement('div');
     title.className = 'title';
-    title.id = 'title-' + name;
-    el.setAttribute('aria-labelledby', title.id);
     const caption = document.createElement('span');
     caption.className = 'caption';
+    caption.id = 'caption-' + name;
     title.appendChild(caption);
-    if (bordered) {
-      el.appendChild(title);
-    } else {
-      title.hidden = true;
-      el.appendChild(title);
-    }
+    // Named by the caption alone, not by the close box beside it.
+    el.setAttribute('aria-labelledby', caption.id);
+    // A window without a border has no title bar; its caption still names it.
+    title.hidden = !bordered;
+    el.appendChild(title);
     const client = document.createElement('div');
     client.className = 'client';
     el.appendChild(client);
@@ -256,7 +254,6 @@
     updateForm(address, caption, width, height) {
       const form = forms.get(address);
       form.caption.textContent = caption;
-      form.el.setAttribute('aria-label', caption);
       form.width = width;
       form.height = height;
       form.client.style.width = width + 'px';
