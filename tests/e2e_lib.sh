@@ -45,7 +45,13 @@ start_game() {
   [[ -x "$ZUBRIK" ]] || fail "no game at $ZUBRIK"
   ${GAME_LAUNCHER:+"$GAME_LAUNCHER"} "$ZUBRIK" "$@" >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zubrik$' | head -n 1 || true)
+  # A search gives up (BadWindow) when a window goes away while it walks the
+  # tree, as Wine's helper windows do when another of its programs ends.
+  WINDOW=
+  for _ in 1 2 3; do
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zubrik$' 2>/dev/null | head -n 1 || true)
+    [[ -n "$WINDOW" ]] || ! kill -0 "$GAME_PID" 2>/dev/null && break
+  done
   [[ -n "$WINDOW" ]] || fail "the main window did not appear"
   xdotool windowfocus --sync "$WINDOW" || true
 }
