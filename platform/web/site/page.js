@@ -385,8 +385,8 @@
       const control = controls.get(address);
       control.read = read;
       control.size = { width, height };
-      // A window not yet shown is painted as it shows (flushPictures).
-      if (control.el && control.form.shown) paint(control);
+      // Painted once the handler returns or waits (flushPictures), so that a
+      // Cls halfway through a frame never reaches the canvas.
     },
 
     flushSoon() {
@@ -441,6 +441,8 @@
         if (at >= 0) modalStack.splice(at, 1);
         box.remove();
       });
+      // What the handler drew before it asked for the box shows behind it.
+      flushPictures();
       desktop().appendChild(box);
       box.naturalWidth = 0;
       box.showModal();
