@@ -59,10 +59,10 @@ windows-bench: windows
 	xvfb-run -a tests/windows/wine_run.sh $(BUILD)-windows/tests/windows/bench_ticks.exe
 
 # The game as a web page: build-web/, a folder any static host can serve,
-# built by emscripten in $(BUILD)-wasm. `play-web` serves it on 127.0.0.1;
-# `web-check` runs the rules' tests under Node and the page's in Chromium and
-# Firefox. emcc needs Debian's acorn, which this machine's Node finds only
-# through NODE_PATH.
+# built by emscripten in $(BUILD)-wasm (the page alone). `play-web` serves it
+# on 127.0.0.1; `web-check` builds the rest and runs the rules' tests under
+# Node and the page's in Chromium and Firefox. emcc needs Debian's acorn,
+# which this machine's Node finds only through NODE_PATH.
 # The browser tests' own: Debian's browsers, and Node for their driver (npm,
 # which a Node from elsewhere carries itself, is installed only where missing).
 WEB_PACKAGES := emscripten nodejs chromium firefox-esr python3-fonttools python3-brotli
@@ -71,11 +71,12 @@ web: deps
 	./scripts/install-deps.sh $(WEB_PACKAGES)
 	$(WEB_ENV) emcmake cmake -S . -B $(BUILD)-wasm -DCMAKE_BUILD_TYPE=Release \
 	  -DZUBRIK_WEB_SITE=$(CURDIR)/$(BUILD)-web
-	$(WEB_ENV) cmake --build $(BUILD)-wasm -j$(JOBS)
+	$(WEB_ENV) cmake --build $(BUILD)-wasm -j$(JOBS) --target zubrik_site
 
 web-check: web
 	command -v npm >/dev/null || ./scripts/install-deps.sh npm
 	npm ci --prefix tests/web --ignore-scripts --no-audit --no-fund
+	$(WEB_ENV) cmake --build $(BUILD)-wasm -j$(JOBS)
 	cd $(BUILD)-wasm && $(WEB_ENV) ctest --output-on-failure -j$(JOBS)
 
 play-web: web

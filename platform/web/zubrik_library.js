@@ -10,7 +10,7 @@ mergeInto(LibraryManager.library, {
   zubrik_form_update: function (form, caption, width, height) {
     ZubrikPage.updateForm(form, UTF8ToString(caption), width, height);
   },
-  zubrik_form_show: function (form, modal) { ZubrikPage.showForm(form, !!modal); },
+  zubrik_form_show: function (form) { ZubrikPage.showForm(form); },
   zubrik_form_hide: function (form) { ZubrikPage.hideForm(form); },
   zubrik_form_destroy: function (form) { ZubrikPage.destroyForm(form); },
   zubrik_form_focused: function (form) { return ZubrikPage.focusedControl(form); },
