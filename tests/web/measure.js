@@ -1,24 +1,24 @@
 // Zubrik: the page's figures in headless Chromium from 127.0.0.1: its size as served with gzip, the time to the first frame, the timer's pacing.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
-// Usage: node tests/web/measure.js build-web [LOADS]   (after `make web` and
-// `npm ci --prefix tests/web`). Figures, not a test: it prints them.
+// Usage: node tests/web/measure.js SITE PACING_SITE [LOADS]   (after make
+// web-check: build-web and build-wasm/tests/web/pacing-site). Figures, not a
+// test: it prints them.
 //   size: the bytes the server sent, gzip-compressed, for each file one load
 //     of the page fetched, and their total;
 //   first frame: window.zubrik.firstFrame, milliseconds from the start of the
 //     navigation to the first frame put on the canvas, over LOADS fresh loads
 //     (10 by default), median and largest;
-//   pacing: 500 ticks in a row of the 20 ms timer, kept running by a press
-//     every 200 ms (each press restarts the arc in mid-air, so it never lands):
-//     the mean and 99th percentile of the gaps between ticks, and the drift,
-//     (last tick - first tick) - 499 x 20 ms.
+//   pacing: the page of the 20 ms timer alone (bench/web/tick_pacing.cpp),
+//     500 ticks in a row after the first: the mean and 99th percentile of the
+//     gaps between ticks, and the drift, (last tick - first tick) - 499 x 20 ms.
 'use strict';
 
 const { launch } = require('./browsers');
 const { serve } = require('./site_server');
-const { selector, untilLoaded, jumpTo } = require('./player');
+const { untilLoaded } = require('./player');
 
-const [site, loadsArgument] = process.argv.slice(2);
+const [site, pacingSite, loadsArgument] = process.argv.slice(2);
 const loads = Number(loadsArgument || 10);
 const interval = 20;
 const tickCount = 500;
@@ -28,6 +28,7 @@ const fixed = (ms) => ms.toFixed(2);
 
 async function main() {
   const server = await serve(site, { gzip: true });
+  const pacingServer = await serve(pacingSite);
   const browser = await launch('chromium');
   try {
     const firstFrames = [];
@@ -51,20 +52,11 @@ async function main() {
       + `max ${fixed(firstFrames[firstFrames.length - 1])} ms (all: ${firstFrames.map(fixed).join(' ')})`);
 
     const page = await browser.newPage();
-    await page.goto(server.url, { waitUntil: 'load' });
-    await untilLoaded(page);
-    // Past the boxes of 10 and 50 jumps, so that none opens while measuring.
-    await jumpTo(page, 50);
-    const ticks = await page.evaluate(async (control, count) => {
-      const button = document.querySelector(control);
-      const from = window.zubrik.ticks.length;
-      button.click();
-      const pressing = setInterval(() => button.click(), 200);
-      while (window.zubrik.ticks.length - from < count + 1) await new Promise((done) => setTimeout(done, 50));
-      clearInterval(pressing);
-      // The first tick is the one the first press waited for.
-      return window.zubrik.ticks.slice(from + 1, from + 1 + count);
-    }, selector('Cmd_jump'), tickCount);
+    await page.goto(pacingServer.url, { waitUntil: 'load' });
+    await page.waitForFunction((count) => window.zubrik.ticks.length > count,
+                               { timeout: 60000, polling: 200 }, tickCount);
+    // From the second tick: the first waited on the page's start.
+    const ticks = await page.evaluate((count) => window.zubrik.ticks.slice(1, 1 + count), tickCount);
     const gaps = ticks.slice(1).map((t, i) => t - ticks[i]).sort((a, b) => a - b);
     const mean = (ticks[ticks.length - 1] - ticks[0]) / gaps.length;
     const drift = ticks[ticks.length - 1] - ticks[0] - (tickCount - 1) * interval;
@@ -73,6 +65,7 @@ async function main() {
   } finally {
     await browser.close();
     await server.close();
+    await pacingServer.close();
   }
 }
 
