@@ -122,16 +122,12 @@ xdotool mousemove 0 0
 by_keys() { # by_keys TITLE OPENING_KEYS KEY...
   local title=$1 opening=$2 dialog
   shift 2
-  # With no window manager, the X focus goes nowhere when a window goes away;
-  # given back, Wine takes a moment to make the window active again, and
-  # keys before that are lost.
+  # With no window manager, the X focus goes nowhere when a window goes away.
   xdotool windowfocus --sync "$WINDOW" || true
-  sleep 0.3
   xdotool key --delay 50 $opening
   dialog=$(wait_window "$title")
   [[ -n "$dialog" ]] || fail "'$title' did not open from the keyboard"
   xdotool windowfocus --sync "$dialog" || true
-  sleep 0.3
   xdotool key --delay 50 "$@"
   wait_gone "$title"
 }
