@@ -11,7 +11,7 @@
 const path = require('path');
 const { launch, names } = require('./browsers');
 const { serve } = require('./site_server');
-const { selector, untilLoaded, dismissMessage, jumpTo, unlockHiddenMode } = require('./player');
+const { sleep, selector, untilLoaded, dismissMessage, jumpTo, unlockHiddenMode } = require('./player');
 
 const [site, endingSite, out] = process.argv.slice(2);
 const screens = {
@@ -23,7 +23,7 @@ async function shots(browser, name, screen, urls) {
   const page = await browser.newPage();
   await page.setViewport(screens[screen]);
   const shot = async (window) => {
-    await new Promise((done) => setTimeout(done, 150));
+    await sleep(150);
     await page.screenshot({ path: path.join(out, `${name}-${screen}-${window}.png`) });
   };
   const dialog = async (opener, form, window) => {
@@ -44,7 +44,7 @@ async function shots(browser, name, screen, urls) {
   await shot('message-10');
   await dismissMessage(page);
   await unlockHiddenMode(page);
-  await new Promise((done) => setTimeout(done, 500));
+  await sleep(500);
   await dialog('Cmd_nikusel', 'Form2', 'form2-hidden');
   await dialog('Cmd_stgsel', 'Form3', 'form3-hidden');
 
