@@ -44,11 +44,14 @@ sleep 0.3
 keep_shot ending "$ENDING"
 read -r X Y _ _ < <(window_geometry "$ENDING")
 shot "$WORK/ending.png" "$X" "$Y" 355 274
-# White ground, the rule across at row 56, the button's face at its place.
+# White ground, the rule across at row 56, the button with its caption's ink
+# at its place (73 x 25 at 272, 232; white-faced in the system's style).
 pixel() { $CONVERT "$WORK/ending.png" -format "%[fx:round(255*p{$1,$2}.intensity)]" info:; }
+darkest() { $CONVERT "$WORK/ending.png" -crop "$1" +repage -format "%[fx:round(255*minima.intensity)]" info:; }
 (( $(pixel 2 2) == 255 )) || fail "the ending's ground is not white"
 (( $(pixel 100 56) < 100 && $(pixel 100 58) == 255 )) || fail "no rule at row 56"
-(( $(pixel 280 236) < 255 )) || fail "no button at (272, 232)"
+(( $(darkest 57x15+280+237) < 100 )) || fail "no button caption at (272, 232)"
+(( $(darkest 73x10+272+262) == 255 )) || fail "something below the button"
 click_at "$ENDING" 308 244   # 終わります
 expect_exit "終わります" 0
 
