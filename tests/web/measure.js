@@ -47,9 +47,9 @@ async function main() {
       total += bytes;
     }
     console.log(`  ${'total'.padEnd(36)} ${String(total).padStart(8)} bytes (${(total / 1024).toFixed(1)} KiB)`);
-    firstFrames.sort((a, b) => a - b);
-    console.log(`first frame over ${loads} loads: median ${fixed(percentile(firstFrames, 50))} ms, `
-      + `max ${fixed(firstFrames[firstFrames.length - 1])} ms (all: ${firstFrames.map(fixed).join(' ')})`);
+    const sorted = [...firstFrames].sort((a, b) => a - b);
+    console.log(`first frame over ${loads} loads: median ${fixed(percentile(sorted, 50))} ms, `
+      + `max ${fixed(sorted[sorted.length - 1])} ms (in load order: ${firstFrames.map(fixed).join(' ')})`);
 
     const page = await browser.newPage();
     await page.goto(pacingServer.url, { waitUntil: 'load' });
