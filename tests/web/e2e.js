@@ -284,6 +284,9 @@ async function main() {
           const dialog = open.find((node) => node.role === 'dialog');
           assert.ok(dialog && dialog.modal, `${form} is no modal dialog`);
           assert.ok(dialog.name, `${form} has no name`);
+          const options = open.filter((node) => node.role === 'option');
+          assert.ok(options.length >= 3 && options.every((option) => option.name && option.description),
+                    `${form}'s choices are no named, described options`);
           // Behind a modal dialog the main window is out of reach.
           assert.ok(!open.some((node) => node.role === 'button' && node.name === 'ジャンプ'),
                     `the main window reachable behind ${form}`);
