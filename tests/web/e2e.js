@@ -3,7 +3,7 @@
 //
 // Usage: node e2e.js chromium|firefox SITE ENDING_SITE FRAMES
 // SITE is the built game, ENDING_SITE the page whose counter starts one short
-// of the end, FRAMES the PPM files web_jump_frames wrote. Each step prints
+// of the end, FRAMES the PPM files zubrik_expected_frames wrote. Each step prints
 // "ok" or "FAILED" with what it saw; the exit status is 1 if any failed.
 'use strict';
 
@@ -105,15 +105,17 @@ async function untilStill(page, quiet = 300, bound = 10000) {
 const click = (page, control) => page.click(selector(control));
 const openForm = (page, name) => page.$(`dialog[data-form="${name}"][open]`);
 
-// A press on a dialog's strip at (x, y) in its pictures' pixels.
-async function pressStrip(page, form, x, y) {
+// A press on a dialog's strip at (x, y) in its pictures' pixels, by mouse or
+// by a finger.
+async function pressStrip(page, form, x, y, touch = false) {
   const at = await page.$eval(`dialog[data-form="${form}"] ${selector('Picture1')}`, (el, px, py) => {
     const box = el.getBoundingClientRect();
     const border = parseFloat(getComputedStyle(el).borderLeftWidth) || 0;
     const scale = box.width / (el.width + 2 * border);
     return { x: box.left + (border + px + 0.5) * scale, y: box.top + (border + py + 0.5) * scale };
   }, x, y);
-  await page.mouse.click(at.x, at.y);
+  if (touch) await page.touchscreen.tap(at.x, at.y);
+  else await page.mouse.click(at.x, at.y);
 }
 
 async function untilForm(page, name, open = true) {
@@ -205,15 +207,15 @@ async function main() {
       assert.equal(await counter(page), '2');
     });
 
-    await step('both dialogs pick by pointer and by keyboard', async () => {
+    await step('both dialogs pick by mouse, by touch and by keyboard', async () => {
       const picks = [
         { opener: 'Cmd_nikusel', form: 'Form2', pointer: characterAt(1), frame: 'standing-0-1' },
         { opener: 'Cmd_stgsel', form: 'Form3', keys: ['ArrowRight', 'ArrowRight', 'Enter'], frame: 'standing-1-1' },
         { opener: 'Cmd_nikusel', form: 'Form2', keys: ['End', 'Enter'], frame: 'standing-1-2' },
-        { opener: 'Cmd_stgsel', form: 'Form3', pointer: stageAt(2), frame: 'standing-2-2' },
+        { opener: 'Cmd_stgsel', form: 'Form3', pointer: stageAt(2), touch: true, frame: 'standing-2-2' },
       ];
       for (const pick of picks) {
-        const how = `${pick.form} by ${pick.pointer ? 'pointer' : 'keyboard'}`;
+        const how = `${pick.form} by ${pick.touch ? 'touch' : pick.pointer ? 'mouse' : 'keyboard'}`;
         if (pick.pointer) {
           await click(page, pick.opener);
         } else {
@@ -222,7 +224,7 @@ async function main() {
         }
         await untilForm(page, pick.form);
         const from = await frameCount(page);
-        if (pick.pointer) await pressStrip(page, pick.form, pick.pointer.x, pick.pointer.y);
+        if (pick.pointer) await pressStrip(page, pick.form, pick.pointer.x, pick.pointer.y, pick.touch);
         else for (const key of pick.keys) await page.keyboard.press(key);
         await untilForm(page, pick.form, false);
         await untilStill(page, 100);
