@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Zubrik: zubrik.exe under Wine and X, played as a person would: the frames, a pause, a replay, the box at 10, both dialogs by mouse and by keyboard, hidden mode, and a close.
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
-USAGE="usage: e2e_wine_game.sh zubrik.exe zubrik_jump_frames.exe zubrik_wm_close [screenshot-dir]"
+USAGE="usage: e2e_wine_game.sh zubrik.exe zubrik_expected_frames.exe zubrik_wm_close [screenshot-dir]"
 ZUBRIK=${1:?$USAGE}
 JUMP_FRAMES=${2:?$USAGE}
 WM_CLOSE=${3:?$USAGE}
@@ -84,7 +84,7 @@ while ((SECONDS < end)); do
     *) fail "a frame of the replay is none of its own ($now)" ;;
   esac
 done
-ticks=$(tr -d '\r' <"$WORK/frames.log" | sed -n 's/^\([0-9]*\) frames in the replay$/\1/p')
+ticks=$(tr -d '\r' <"$WORK/frames.log" | sed -n 's/^.*, \([0-9]*\) in the replay$/\1/p')
 ((last <= ticks && shown * 2 >= ticks)) || fail "the replay showed $shown of its $ticks frames, the last $last"
 poll 3 stage_is standing || fail "the replay did not end standing"
 echo "ok: the replay's $ticks frames in order ($shown seen), standing at the end"

@@ -31,7 +31,7 @@ fingerprint_ppm() { # fingerprint_ppm FILE
   tail -c $((w * h * 3)) "$1" | md5sum | cut -d' ' -f1
 }
 
-# The frames zubrik_jump_frames composes from the pictures, by fingerprint:
+# The frames zubrik_expected_frames composes from the pictures, by fingerprint:
 # FRAME[fingerprint] names the frames with those pixels (standing, flight-3,
 # paused-3, ...; two ticks of an arc can look alike: "flight-5 flight-9").
 declare -A FRAME

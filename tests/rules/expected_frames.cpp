@@ -1,14 +1,15 @@
-// Zubrik: writes the frames the page's main picture can show from the start, composed from the pictures; a test program only.
+// Zubrik: writes the frames the main picture can show from the start, composed from the pictures; a test program only.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
-// Usage: web_jump_frames DIR [STAGE:CELL ...], run under Node. Writes, as
+// Usage: zubrik_expected_frames DIR [STAGE:CELL ...]. Writes, as
 // binary PPM: DIR/standing.ppm; DIR/flight-N.ppm after tick N of a jump with
 // the first character on the first stage, DIR/paused-N.ppm that frame paused;
 // DIR/replay-N.ppm after tick N of that jump's replay; then for each
 // STAGE:CELL (stage 0-3, character cell 0-3) DIR/standing-STAGE-CELL.ppm. The
 // game on the headless toolkit gives the positions; the pictures are composed
 // from the PNG files apart from the game's compositor, and each must be what
-// the game drew at that moment, so that a browser's canvas can be held to it.
+// the game drew at that moment, so that what a screen or a browser's canvas
+// shows can be held to it.
 #include "ExpectedFrame.h"
 #include "GameDriver.h"
 
