@@ -1,10 +1,11 @@
-// Zubrik: the page end to end in one browser, as a player uses it: frames, boxes, pause, replay, dialogs, hidden mode, ending, accessibility.
+// Zubrik: the page end to end in one browser, as a player uses it: frames, boxes, pause, replay, dialogs, hidden mode, accessibility, a run-time error, ending.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
-// Usage: node e2e.js chromium|firefox SITE ENDING_SITE FRAMES
-// SITE is the built game, ENDING_SITE the page whose counter starts one short
-// of the end, FRAMES the PPM files zubrik_expected_frames wrote. Each step prints
-// "ok" or "FAILED" with what it saw; the exit status is 1 if any failed.
+// Usage: node e2e.js chromium|firefox SITE COUNTER_SITE FRAMES
+// SITE is the built game, COUNTER_SITE the page whose counter starts at the
+// address's query, FRAMES the PPM files zubrik_expected_frames wrote. Each
+// step prints "ok" or "FAILED" with what it saw; the exit status is 1 if any
+// failed.
 'use strict';
 
 const assert = require('assert/strict');
@@ -14,7 +15,7 @@ const { launch } = require('./browsers');
 const { serve } = require('./site_server');
 const { sleep, selector, counter, untilLoaded, dismissMessage, jumpTo, unlockHiddenMode } = require('./player');
 
-const [browserName, site, endingSite, framesDir] = process.argv.slice(2);
+const [browserName, site, counterSite, framesDir] = process.argv.slice(2);
 
 // Every picture the main picture box puts on its canvas, read back from the
 // canvas itself as base64 RGBA and numbered in order; the last 100 are kept.
@@ -149,7 +150,7 @@ async function main() {
   };
 
   const server = await serve(site);
-  const endingServer = await serve(endingSite);
+  const counterServer = await serve(counterSite);
   const browser = await launch(browserName);
   const page = await browser.newPage();
   await page.setViewport({ width: 1024, height: 768 });
@@ -298,8 +299,25 @@ async function main() {
       });
     }
 
+    await step('a run-time error shows its box, then the game stops', async () => {
+      await page.goto(`${counterServer.url}?12a`, { waitUntil: 'load' });
+      await untilLoaded(page);
+      await click(page, 'Cmd_jump');
+      assert.deepEqual(await messageBox(page), { title: 'Zubrik', prompt: "実行時エラー '13':\n\nType mismatch" });
+      await dismissMessage(page);
+      await page.waitForFunction(() => window.zubrik.exitCode !== null, { timeout: 5000 });
+      assert.equal(await page.evaluate(() => window.zubrik.exitCode), 1);
+      assert.ok(await page.$eval('#note', (el) => !el.hidden && el.textContent !== ''), 'no note that the game stopped');
+      assert.ok(await page.$$eval('button[data-control]', (all) => all.every((button) => button.disabled)),
+                'a button still answers');
+      const ticks = await page.evaluate(() => window.zubrik.ticks.length);
+      await sleep(200);
+      assert.equal(await page.evaluate(() => window.zubrik.ticks.length), ticks, 'a timer still ticks');
+      assert.equal(await page.evaluate(() => window.zubrik.ended), false, 'the error taken for the game\'s end');
+    });
+
     await step('the ending comes at 999999 and its button ends the game', async () => {
-      await page.goto(endingServer.url, { waitUntil: 'load' });
+      await page.goto(`${counterServer.url}?999998`, { waitUntil: 'load' });
       await untilLoaded(page);
       assert.equal(await counter(page), '999998');
       await click(page, 'Cmd_jump');
@@ -318,7 +336,7 @@ async function main() {
   } finally {
     await browser.close();
     await server.close();
-    await endingServer.close();
+    await counterServer.close();
   }
   if (failures.length) {
     console.log(`${failures.length} step(s) failed in ${browserName}`);

@@ -1,7 +1,7 @@
 // Zubrik: screenshots of every window of the page, at desktop size and on an upright phone, in both browsers.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
-// Usage: node tests/web/screenshots.js SITE ENDING_SITE OUTDIR
+// Usage: node tests/web/screenshots.js SITE COUNTER_SITE OUTDIR
 // Writes OUTDIR/<browser>-<desktop|phone>-<window>.png for the main window,
 // both dialogs, the 10-jump box, the character select in hidden mode, the
 // last box and the ending. Desktop: 1024 x 768 at a ratio of 1; phone: 360 x
@@ -13,7 +13,7 @@ const { launch, names } = require('./browsers');
 const { serve } = require('./site_server');
 const { sleep, selector, untilLoaded, dismissMessage, jumpTo, unlockHiddenMode } = require('./player');
 
-const [site, endingSite, out] = process.argv.slice(2);
+const [site, counterSite, out] = process.argv.slice(2);
 const screens = {
   desktop: { width: 1024, height: 768, deviceScaleFactor: 1 },
   phone: { width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
@@ -61,13 +61,13 @@ async function shots(browser, name, screen, urls) {
 
 async function main() {
   const game = await serve(site);
-  const ending = await serve(endingSite);
+  const counter = await serve(counterSite);
   try {
     for (const name of names) {
       const browser = await launch(name);
       try {
         for (const screen of Object.keys(screens))
-          await shots(browser, name, screen, { game: game.url, ending: ending.url });
+          await shots(browser, name, screen, { game: game.url, ending: `${counter.url}?999998` });
       } finally {
         await browser.close();
       }
@@ -75,7 +75,7 @@ async function main() {
     }
   } finally {
     await game.close();
-    await ending.close();
+    await counter.close();
   }
 }
 
