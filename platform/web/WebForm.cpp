@@ -11,18 +11,6 @@
 #include "platform/web/WebPictureBox.h"
 #include "platform/web/WebToolkit.h"
 
-namespace {
-
-Control *controlNamed(const Form &form, const std::string &fullName)
-{
-    for (const auto &control : form.controls())
-        if (control->fullName() == fullName)
-            return control.get();
-    return nullptr;
-}
-
-} // namespace
-
 WebForm::WebForm(WebToolkit &toolkit, Form &form) : m_toolkit(toolkit), m_form(form)
 {
     const int back = form.backColor() ? int(form.backColor()->pixel() & 0xffffffu) : -1;
@@ -44,7 +32,7 @@ void WebForm::makePeers()
 {
     for (const auto &control : m_form.controls()) {
         const Control *container = control->containerName().empty()
-            ? nullptr : controlNamed(m_form, control->containerName());
+            ? nullptr : m_form.findControl(control->containerName());
         std::unique_ptr<ControlPeer> peer;
         if (auto *box = dynamic_cast<PictureBox *>(control.get()))
             peer = std::make_unique<WebPictureBox>(*box, container);
@@ -58,7 +46,7 @@ void WebForm::makePeers()
         const auto *label = dynamic_cast<const Label *>(control.get());
         if (!label || label->buddy().empty())
             continue;
-        if (const Control *buddy = controlNamed(m_form, label->buddy()))
+        if (const Control *buddy = m_form.findControl(label->buddy()))
             zubrik_control_label_for(label, buddy);
     }
 }
@@ -67,7 +55,7 @@ void WebForm::setTabOrder()
 {
     int position = 1;
     for (const std::string &name : m_form.tabOrder())
-        if (Control *control = controlNamed(m_form, name))
+        if (Control *control = m_form.findControl(name))
             static_cast<WebControl *>(control->peer())->setTabPosition(position++);
 }
 

@@ -4,21 +4,6 @@
 
 #include "platform/web/WebPage.h"
 
-#include <algorithm>
-
-namespace {
-
-bool sameChoices(const std::vector<PictureBox::Choice> &a, const std::vector<PictureBox::Choice> &b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const PictureBox::Choice &x, const PictureBox::Choice &y) {
-                          return x.name == y.name && x.description == y.description
-                              && x.rect.x == y.rect.x && x.rect.y == y.rect.y
-                              && x.rect.width == y.rect.width && x.rect.height == y.rect.height;
-                      });
-}
-
-} // namespace
 
 WebPictureBox::WebPictureBox(PictureBox &box, const Control *container)
     : WebControl(box, container), m_box(box)
@@ -43,7 +28,7 @@ void WebPictureBox::refresh()
 
 void WebPictureBox::showChoices()
 {
-    if (!sameChoices(m_choices, m_box.choices())) {
+    if (m_choices != m_box.choices()) {
         m_choices = m_box.choices();
         zubrik_picture_choices_clear(&m_box);
         for (const PictureBox::Choice &choice : m_choices)
