@@ -13,7 +13,7 @@ const fs = require('fs');
 const path = require('path');
 const { launch } = require('./browsers');
 const { serve } = require('./site_server');
-const { sleep, selector, counter, untilLoaded, dismissMessage, jumpTo, unlockHiddenMode } = require('./player');
+const { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode } = require('./player');
 
 const [browserName, site, counterSite, framesDir] = process.argv.slice(2);
 
@@ -245,7 +245,7 @@ async function main() {
     await step('the 10-jump box shows with its title', async () => {
       await jumpTo(page, 9);
       assert.equal(await page.$('dialog[data-message][open]'), null, 'a box before 10');
-      await click(page, 'Cmd_jump');
+      await jump(page);
       const box = await messageBox(page);
       assert.deepEqual(box, { title: '10回おめでとう', prompt: 'よしよし、10回！' });
       await dismissMessage(page);

@@ -16,18 +16,25 @@ async function dismissMessage(page) {
 
 const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 
-// Presses ジャンプ until the counter reads `count`, answering the boxes on the
-// way. Two presses count in one flight; a press that did not count waits a
-// little for the landing.
-async function jumpTo(page, count) {
-  const deadline = Date.now() + 400 * count + 5000;
-  for (let now = Number(await counter(page)); now < count; ) {
-    if (Date.now() > deadline) throw new Error(`the counter stands at ${now}, short of ${count}`);
+// Presses ジャンプ until a press counts, leaving the box of the new count
+// open if it has one. Two presses count in one flight; a press that did not
+// count waits a little for the landing, and answers the box of the count
+// standing, which such a press shows again.
+async function jump(page) {
+  const before = await counter(page);
+  for (const deadline = Date.now() + 5000; ; await sleep(50)) {
+    if (Date.now() > deadline) throw new Error(`no press counted, the counter stands at ${before}`);
     await page.click(selector('Cmd_jump'));
+    if (await counter(page) !== before) return;
     if (await page.$('dialog[data-message][open]')) await dismissMessage(page);
-    const after = Number(await counter(page));
-    if (after === now) await sleep(50);
-    now = after;
+  }
+}
+
+// Jumps until the counter reads `count`, answering the boxes on the way.
+async function jumpTo(page, count) {
+  while (Number(await counter(page)) < count) {
+    await jump(page);
+    if (await page.$('dialog[data-message][open]')) await dismissMessage(page);
   }
 }
 
@@ -42,4 +49,4 @@ async function unlockHiddenMode(page) {
   await page.click(selector('Cmd_pause'));
 }
 
-module.exports = { sleep, selector, counter, untilLoaded, dismissMessage, jumpTo, unlockHiddenMode };
+module.exports = { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode };

@@ -11,7 +11,7 @@
 const path = require('path');
 const { launch, names } = require('./browsers');
 const { serve } = require('./site_server');
-const { sleep, selector, untilLoaded, dismissMessage, jumpTo, unlockHiddenMode } = require('./player');
+const { sleep, selector, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode } = require('./player');
 
 const [site, counterSite, out] = process.argv.slice(2);
 const screens = {
@@ -39,7 +39,7 @@ async function shots(browser, name, screen, urls) {
   await dialog('Cmd_nikusel', 'Form2', 'form2');
   await dialog('Cmd_stgsel', 'Form3', 'form3');
   await jumpTo(page, 9);
-  await page.click(selector('Cmd_jump'));
+  await jump(page);
   await page.waitForSelector('dialog[data-message][open]');
   await shot('message-10');
   await dismissMessage(page);
