@@ -20,6 +20,8 @@ play: build
 check: build deb $(if $(ARM64_CROSS),deb-arm64)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) headless
+	$(MAKE) windows-check
+	$(MAKE) web-check
 	$(if $(ARM64_CROSS),$(MAKE) arm64,@echo "This machine is arm64 itself: make arm64 skipped")
 	$(if $(EXACT),$(MAKE) exact,@echo "No x86-64-v3 processor here: make exact skipped")
 	$(MAKE) sanitize
@@ -34,6 +36,51 @@ headless: deps
 	cmake -S . -B $(BUILD)-headless -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUBRIK_TOOLKIT=headless
 	cmake --build $(BUILD)-headless -j$(JOBS)
 	cd $(BUILD)-headless && ctest --output-on-failure -j$(JOBS)
+
+# The game for Windows: build-windows/zubrik.exe, x86-64, statically linked,
+# cross-built by mingw-w64 (cmake/x86_64-w64-mingw32.cmake), and the players'
+# zip beside it. `windows-check` runs its tests under Wine, in a prefix of the
+# build tree's own (tests/windows/wine_run.sh), the end-to-end ones under Xvfb;
+# the random play a fifth as long (five seeds of 20,000 actions: the full
+# 100,000 each would add half a minute).
+# `windows-bench` prints the timer's pacing under Wine.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine
+.PHONY: windows windows-check windows-bench web web-check play-web
+windows: deps
+	./scripts/install-deps.sh $(WINDOWS_PACKAGES)
+	cmake -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake
+	cmake --build $(BUILD)-windows -j$(JOBS)
+
+windows-check: windows
+	cd $(BUILD)-windows && ZUBRIK_MONKEY_ACTIONS=20000 ctest --output-on-failure -j$(JOBS)
+
+windows-bench: windows
+	xvfb-run -a tests/windows/wine_run.sh $(BUILD)-windows/tests/windows/bench_ticks.exe
+
+# The game as a web page: build-web/, a folder any static host can serve,
+# built by emscripten in $(BUILD)-wasm (the page alone). `play-web` serves it
+# on 127.0.0.1; `web-check` builds the rest and runs the rules' tests under
+# Node and the page's in Chromium and Firefox. emcc needs Debian's acorn,
+# which this machine's Node finds only through NODE_PATH.
+# The browser tests' own: Debian's browsers, and Node for their driver (npm,
+# which a Node from elsewhere carries itself, is installed only where missing).
+WEB_PACKAGES := emscripten nodejs chromium firefox-esr python3-fonttools python3-brotli
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+web: deps
+	./scripts/install-deps.sh $(WEB_PACKAGES)
+	$(WEB_ENV) emcmake cmake -S . -B $(BUILD)-wasm -DCMAKE_BUILD_TYPE=Release \
+	  -DZUBRIK_WEB_SITE=$(CURDIR)/$(BUILD)-web
+	$(WEB_ENV) cmake --build $(BUILD)-wasm -j$(JOBS) --target zubrik_site
+
+web-check: web
+	command -v npm >/dev/null || ./scripts/install-deps.sh npm
+	npm ci --prefix tests/web --ignore-scripts --no-audit --no-fund
+	$(WEB_ENV) cmake --build $(BUILD)-wasm -j$(JOBS)
+	cd $(BUILD)-wasm && $(WEB_ENV) ctest --output-on-failure -j$(JOBS)
+
+play-web: web
+	./scripts/serve-web.sh $(BUILD)-web
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -125,4 +172,5 @@ screenshot: build
 	./tests/screenshot.sh $(BUILD)/zubrik docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-v3 $(BUILD)-arm64 $(BUILD)-headless
+	rm -rf $(BUILD) $(BUILD)-asan $(BUILD)-v3 $(BUILD)-arm64 $(BUILD)-headless \
+	  $(BUILD)-windows $(BUILD)-wasm $(BUILD)-web

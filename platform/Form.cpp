@@ -89,6 +89,14 @@ Control &Form::control(const std::string &name, std::int16_t index) const
     throw RuntimeError(RuntimeErrorCode::SubscriptOutOfRange, "Subscript out of range");
 }
 
+Control *Form::findControl(const std::string &fullName) const
+{
+    for (const auto &control : m_controls)
+        if (control->fullName() == fullName)
+            return control.get();
+    return nullptr;
+}
+
 CommandButton &Form::button(const std::string &name, std::int16_t index) const
 {
     return as<CommandButton>(control(name, index));

@@ -62,6 +62,9 @@ public:
     const std::vector<std::unique_ptr<Control>> &controls() const { return m_controls; }
     // By designed name and array index; a missing one is a subscript error.
     Control &control(const std::string &name, std::int16_t index = -1) const;
+    // By "Name" or "Name(i)", as a tab order, a container or a buddy names it;
+    // nullptr if there is none.
+    Control *findControl(const std::string &fullName) const;
     CommandButton &button(const std::string &name, std::int16_t index = -1) const;
     Label &label(const std::string &name, std::int16_t index = -1) const;
     PictureBox &pictureBox(const std::string &name, std::int16_t index = -1) const;

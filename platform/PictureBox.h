@@ -15,6 +15,11 @@ struct PixelRect
     int y = 0;
     int width = 0;
     int height = 0;
+
+    bool operator==(const PixelRect &other) const
+    {
+        return x == other.x && y == other.y && width == other.width && height == other.height;
+    }
 };
 
 // The image covers the client area (inside the border) and keeps whatever is
@@ -64,6 +69,11 @@ public:
         std::string name;
         std::string description;
         PixelRect rect;
+
+        bool operator==(const Choice &other) const
+        {
+            return name == other.name && description == other.description && rect == other.rect;
+        }
     };
     const std::vector<Choice> &choices() const { return m_choices; }
     void setChoices(const std::vector<Choice> &choices);

@@ -3,6 +3,8 @@
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
 #
 # Source this file; it expects ZUBRIK (the executable) and sets DISPLAY.
+# GAME_LAUNCHER, if set, is put before the game when it starts (the Windows
+# tests' wine_run.sh).
 set -euo pipefail
 
 CONVERT=/usr/bin/convert
@@ -36,13 +38,20 @@ start_xvfb() {
   fail "no X display could be started"
 }
 
-# Starts the game and waits for its main window; sets GAME_PID and WINDOW.
+# Starts the game (with the arguments given) and waits for its main window;
+# sets GAME_PID and WINDOW.
 start_game() {
   unset QT_QPA_PLATFORM
   [[ -x "$ZUBRIK" ]] || fail "no game at $ZUBRIK"
-  "$ZUBRIK" >"$WORK/game.log" 2>&1 &
+  ${GAME_LAUNCHER:+"$GAME_LAUNCHER"} "$ZUBRIK" "$@" >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
-  WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zubrik$' | head -n 1 || true)
+  # A search gives up (BadWindow) when a window goes away while it walks the
+  # tree, as Wine's helper windows do when another of its programs ends.
+  WINDOW=
+  for _ in 1 2 3; do
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Zubrik$' 2>/dev/null | head -n 1 || true)
+    [[ -n "$WINDOW" ]] || ! kill -0 "$GAME_PID" 2>/dev/null && break
+  done
   [[ -n "$WINDOW" ]] || fail "the main window did not appear"
   xdotool windowfocus --sync "$WINDOW" || true
 }

@@ -30,15 +30,6 @@
 
 namespace {
 
-// The control of that name ("Name" or "Name(i)"), or nullptr.
-Control *controlNamed(const Form &form, const std::string &fullName)
-{
-    for (const auto &control : form.controls())
-        if (control->fullName() == fullName)
-            return control.get();
-    return nullptr;
-}
-
 QWidget *makeWidget(Control &control, QWidget *parent)
 {
     switch (control.kind()) {
@@ -91,7 +82,7 @@ void QtForm::makeWidgets()
     for (const auto &control : m_form.controls()) {
         QWidget *parent = this;
         if (!control->containerName().empty()) {
-            if (Control *frame = controlNamed(m_form, control->containerName()))
+            if (Control *frame = m_form.findControl(control->containerName()))
                 if (QWidget *widget = QtToolkit::widget(*frame))
                     parent = widget;
         }
@@ -102,7 +93,7 @@ void QtForm::makeWidgets()
         const auto *label = dynamic_cast<const Label *>(control.get());
         if (!label || label->buddy().empty())
             continue;
-        if (const Control *buddy = controlNamed(m_form, label->buddy()))
+        if (const Control *buddy = m_form.findControl(label->buddy()))
             static_cast<QtLabel *>(QtToolkit::widget(*label))->setBuddy(QtToolkit::widget(*buddy));
     }
 }
@@ -111,7 +102,7 @@ void QtForm::setTabOrder()
 {
     QWidget *previous = nullptr;
     for (const std::string &name : m_form.tabOrder()) {
-        const Control *control = controlNamed(m_form, name);
+        const Control *control = m_form.findControl(name);
         QWidget *next = control ? QtToolkit::widget(*control) : nullptr;
         if (!next)
             continue;

@@ -14,21 +14,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <algorithm>
-
-namespace {
-
-bool sameChoices(const std::vector<PictureBox::Choice> &a, const std::vector<PictureBox::Choice> &b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const PictureBox::Choice &x, const PictureBox::Choice &y) {
-                          return x.name == y.name && x.description == y.description
-                              && x.rect.x == y.rect.x && x.rect.y == y.rect.y
-                              && x.rect.width == y.rect.width && x.rect.height == y.rect.height;
-                      });
-}
-
-} // namespace
 
 QtPictureBox::QtPictureBox(PictureBox &box, QWidget *parent) : QWidget(parent), m_box(box)
 {
@@ -52,7 +37,7 @@ void QtPictureBox::update()
     if (focusPolicy() != policy)
         setFocusPolicy(policy);
     QtMirror::mirror(m_box, *this);
-    if (!sameChoices(m_choices, m_box.choices())) {
+    if (m_choices != m_box.choices()) {
         m_choices = m_box.choices();
         m_marked = m_box.markedChoice();
     } else if (m_box.markedChoice() != m_marked) {

@@ -285,7 +285,9 @@ TEST_CASE("characterColours")
 TEST_CASE("shadowsAreFlatEllipses")
 {
     const std::pair<const char *, int> shadows[] = { { "medium", 4 }, { "large", 5 }, { "small", 6 } };
-    for (const auto &[name, cell] : shadows) {
+    for (const auto &shadow : shadows) {
+        const char *const name = shadow.first;
+        const int cell = shadow.second;
         INFO(name);
         const Cell &c = kMaskedCells[cell];
         const Image &sheet = picture("kage");
@@ -693,7 +695,9 @@ TEST_CASE("desertGround")
 // strip's grey must never touch a coloured pixel of the head.
 TEST_CASE("hiddenCharacterOutline")
 {
-    for (const auto &[name, squeezed] : kLayings) {
+    for (const auto &laying : kLayings) {
+        const char *const name = laying.first;
+        const bool squeezed = laying.second;
         INFO(name);
         const Laid laid = layHiddenCharacter(squeezed);
         const std::vector<bool> reached = outside(laid.strip);
@@ -713,7 +717,9 @@ TEST_CASE("hiddenCharacterOutline")
 // both lips, and the bar itself, a broad black area away from the rim.
 TEST_CASE("hiddenCharacterFace")
 {
-    for (const auto &[name, squeezed] : kLayings) {
+    for (const auto &laying : kLayings) {
+        const char *const name = laying.first;
+        const bool squeezed = laying.second;
         INFO(name);
         const Laid laid = layHiddenCharacter(squeezed);
         const Image &s = laid.strip;
@@ -767,7 +773,9 @@ TEST_CASE("hiddenCharacterFace")
 TEST_CASE("iconStrokeWidth")
 {
     const std::pair<const char *, int> icons[] = { { "icon32", 2 }, { "icon48", 3 } };
-    for (const auto &[name, width] : icons) {
+    for (const auto &stroke : icons) {
+        const char *const name = stroke.first;
+        const int width = stroke.second;
         INFO(name);
         const Image &icon = picture(name);
         int glyph = 0, wrong = 0;

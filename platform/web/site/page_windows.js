@@ -1,0 +1,281 @@
+// Zubrik: the page's windows: title bars, the scale that fits the screen, the modal ones, the keys, the message box.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+'use strict';
+
+(function (shell, ZubrikPage) {
+  const { forms, controls, messages, modalStack } = shell;
+  // The page's window frame: a 1-pixel edge, a title bar over the client area.
+  const edge = 1;
+  const titleHeight = 20;
+  const texts = { close: '閉じる', ok: 'OK' };
+  let nextMessage = 1;
+
+  // Device pixels per picture pixel: the screen's ratio rounded (1.25 gives
+  // 1, 1.5 gives 2), less where the window would not fit the browser's width
+  // or height. A whole number keeps every picture pixel the same size; where
+  // the whole number would shrink the window by more than a third (a wide
+  // window on a phone), the window fills the room instead, still drawn
+  // nearest-neighbour.
+  function scaleFor(width, height) {
+    const ratio = window.devicePixelRatio || 1;
+    // The window's own size, not the document's: reading that would lay the
+    // page out before its time.
+    const room = Math.min((window.innerWidth - 8) / width, (window.innerHeight - 8) / height) * ratio;
+    const best = Math.min(Math.max(1, Math.round(ratio)), room);
+    const whole = Math.floor(best);
+    return (whole >= 1 && whole >= best * 2 / 3 ? whole : best) / ratio;
+  }
+
+  function fit(form) {
+    const width = form.width + 2 * edge;
+    const height = form.height + 2 * edge + (form.bordered ? titleHeight : 0);
+    form.el.style.zoom = String(scaleFor(width, height));
+  }
+
+  function fitMessage(box) {
+    box.style.zoom = String(scaleFor(box.naturalWidth, box.naturalHeight));
+  }
+
+  function refit() {
+    for (const form of forms.values())
+      if (form.shown) fit(form);
+    for (const box of messages.values()) fitMessage(box);
+  }
+
+  function topModal() {
+    return modalStack.length ? modalStack[modalStack.length - 1] : null;
+  }
+
+  // The window that takes the keys: the innermost modal one, else the main one.
+  function keyForm() {
+    const top = topModal();
+    if (top) return top.kind === 'form' ? top.form : null;
+    const main = shell.mainForm;
+    return main && main.shown ? main : null;
+  }
+
+  function focusables(form) {
+    const reached = [];
+    for (const control of controls.values()) {
+      const el = control.el;
+      if (control.form !== form || !el || el.tabIndex < 0 || el.hidden || el.disabled) continue;
+      reached.push(el);
+    }
+    // Positive tab indices first, in order; then the rest as they stand.
+    return reached.sort((a, b) => (a.tabIndex || 1e9) - (b.tabIndex || 1e9));
+  }
+
+  function moveFocus(form, backwards) {
+    const order = focusables(form);
+    if (!order.length) return;
+    const at = order.indexOf(document.activeElement);
+    const next = at < 0 ? 0 : (at + (backwards ? order.length - 1 : 1)) % order.length;
+    order[next].focus();
+  }
+
+  // The virtual-key code of a key, by the program's table. Its names go into
+  // the program's own buffer: nothing may be allocated while a handler sleeps.
+  function keyCodeOf(event) {
+    const names = Module._zubrik_key_names();
+    const write = (text, at) => {
+      const bytes = Math.min(text.length, 31);
+      for (let i = 0; i < bytes; ++i) {
+        const c = text.charCodeAt(i);
+        Module.HEAPU8[at + i] = c < 0x80 ? c : 0x3f;
+      }
+      Module.HEAPU8[at + bytes] = 0;
+    };
+    write(event.code || '', names);
+    write(event.key || '', names + 32);
+    return Module._zubrik_key_code();
+  }
+
+  const pageScrollKeys = new Set(['Space', 'ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight',
+                                  'Home', 'End', 'PageUp', 'PageDown']);
+
+  function onKeyDown(event) {
+    if (event.isComposing || shell.stopped) return;
+    shell.unlockAudio();
+    const top = topModal();
+    if (top && top.kind === 'message') return; // the box's own keys: Enter, Space, Escape
+    const form = keyForm();
+    if (!form) return;
+    const code = keyCodeOf(event);
+    const shift = shell.shiftOf(event);
+    shell.call('zubrik_key', form.address, 0, code, shift);
+    if (event.code === 'Tab') {
+      event.preventDefault();
+      moveFocus(form, event.shiftKey);
+      return;
+    }
+    const target = document.activeElement;
+    const onButton = target && target.tagName === 'BUTTON' && form.el.contains(target);
+    if (onButton && (event.key === ' ' || event.key === 'Enter')) return; // the button clicks
+    const taken = shell.call('zubrik_key', form.address, 2, code, shift);
+    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+    if (taken || event.key === 'Escape' || (plain && pageScrollKeys.has(event.code)))
+      event.preventDefault();
+  }
+
+  function onKeyUp(event) {
+    if (event.isComposing || shell.stopped) return;
+    const form = keyForm();
+    if (!form) return;
+    shell.call('zubrik_key', form.address, 1, keyCodeOf(event), shell.shiftOf(event));
+  }
+
+  function makeWindow(name, bordered, modal) {
+    const el = document.createElement(modal ? 'dialog' : 'section');
+    el.className = 'window';
+    el.dataset.form = name;
+    const title = document.createElement('div');
+    title.className = 'title';
+    const caption = document.createElement('span');
+    caption.className = 'caption';
+    caption.id = 'caption-' + name;
+    title.appendChild(caption);
+    // Named by the caption alone, not by the close box beside it.
+    el.setAttribute('aria-labelledby', caption.id);
+    // A window without a border has no title bar; its caption still names it.
+    title.hidden = !bordered;
+    el.appendChild(title);
+    const client = document.createElement('div');
+    client.className = 'client';
+    el.appendChild(client);
+    return { el, title, caption, client };
+  }
+
+  Object.assign(ZubrikPage, {
+    createForm(address, name, bordered, backColor) {
+      const modal = shell.mainForm !== null;
+      const parts = makeWindow(name, bordered, modal);
+      const form = Object.assign(parts, { address, name, bordered, modal, shown: false,
+                                          width: 0, height: 0, wantFocus: 0 });
+      if (backColor >= 0) form.client.style.background = '#' + backColor.toString(16).padStart(6, '0');
+      if (bordered) {
+        const close = document.createElement('button');
+        close.type = 'button';
+        close.className = 'close';
+        close.tabIndex = -1;
+        close.setAttribute('aria-label', texts.close);
+        close.addEventListener('mousedown', (event) => event.preventDefault());
+        close.addEventListener('click', () => shell.call('zubrik_close', address));
+        form.title.appendChild(close);
+      }
+      if (modal) {
+        // Escape is the game's key (a dialog leaves on it itself): never the browser's close.
+        form.el.addEventListener('cancel', (event) => event.preventDefault());
+      } else {
+        shell.mainForm = form;
+      }
+      form.el.hidden = !modal;
+      shell.desktop().appendChild(form.el);
+      forms.set(address, form);
+    },
+
+    updateForm(address, caption, width, height) {
+      const form = forms.get(address);
+      form.caption.textContent = caption;
+      form.width = width;
+      form.height = height;
+      form.client.style.width = width + 'px';
+      form.client.style.height = height + 'px';
+      if (form.shown) fit(form);
+    },
+
+    showForm(address) {
+      const form = forms.get(address);
+      form.shown = true;
+      fit(form);
+      if (form.modal) {
+        if (!form.el.open) form.el.showModal();
+        modalStack.push({ kind: 'form', form });
+      } else {
+        form.el.hidden = false;
+      }
+      const wanted = controls.get(form.wantFocus);
+      if (wanted && wanted.el) wanted.el.focus({ preventScroll: true });
+      shell.flushPictures();
+    },
+
+    hideForm(address) {
+      const form = forms.get(address);
+      if (!form || !form.shown) return;
+      form.shown = false;
+      if (form.modal) {
+        if (form.el.open) form.el.close();
+        const at = modalStack.findIndex((entry) => entry.form === form);
+        if (at >= 0) modalStack.splice(at, 1);
+      } else {
+        form.el.hidden = true;
+      }
+      if (![...forms.values()].some((other) => other.shown)) ZubrikPage.end();
+    },
+
+    destroyForm(address) {
+      const form = forms.get(address);
+      if (!form) return;
+      ZubrikPage.hideForm(address);
+      form.el.remove();
+      forms.delete(address);
+    },
+
+    focusedControl(address) {
+      const form = forms.get(address);
+      for (const [controlAddress, control] of controls)
+        if (control.form === form && control.el && control.el === document.activeElement) return controlAddress;
+      return form.shown ? 0 : form.wantFocus;
+    },
+
+    showMessage(prompt, title) {
+      const id = nextMessage++;
+      const box = document.createElement('dialog');
+      box.className = 'window message';
+      box.dataset.message = '';
+      const bar = document.createElement('div');
+      bar.className = 'title';
+      bar.id = 'message-title-' + id;
+      bar.textContent = title;
+      const body = document.createElement('div');
+      body.className = 'client';
+      const text = document.createElement('p');
+      text.className = 'prompt';
+      text.id = 'message-prompt-' + id;
+      text.textContent = prompt.replace(/\r\n/g, '\n');
+      const ok = document.createElement('button');
+      ok.type = 'button';
+      ok.textContent = texts.ok;
+      ok.addEventListener('click', () => box.close());
+      body.append(text, ok);
+      box.append(bar, body);
+      box.setAttribute('aria-labelledby', bar.id);
+      box.setAttribute('aria-describedby', text.id);
+      box.addEventListener('close', () => {
+        messages.delete(id);
+        const at = modalStack.findIndex((entry) => entry.box === box);
+        if (at >= 0) modalStack.splice(at, 1);
+        box.remove();
+      });
+      // What the handler drew before it asked for the box shows behind it.
+      shell.flushPictures();
+      shell.desktop().appendChild(box);
+      box.showModal();
+      // Measured once at its own size, then scaled to the screen as the windows are.
+      box.naturalWidth = box.offsetWidth;
+      box.naturalHeight = box.offsetHeight;
+      fitMessage(box);
+      ok.focus();
+      messages.set(id, box);
+      modalStack.push({ kind: 'message', box });
+      return id;
+    },
+
+    messageOpen(id) {
+      return messages.has(id);
+    },
+  });
+
+  document.addEventListener('keydown', onKeyDown, true);
+  document.addEventListener('keyup', onKeyUp, true);
+  window.addEventListener('resize', refit);
+})(window.ZubrikShell, window.ZubrikPage);

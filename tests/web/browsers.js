@@ -1,0 +1,42 @@
+// Zubrik: Debian's Chromium and Firefox ESR started headless under puppeteer-core, each with a fresh profile.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+'use strict';
+
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const puppeteer = require('puppeteer-core');
+
+const names = ['chromium', 'firefox'];
+
+// Resolves to the browser; closing it removes its profile too.
+async function launch(name) {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), `zubrik-${name}-`));
+  const options = name === 'chromium'
+    ? {
+        browser: 'chrome',
+        executablePath: '/usr/bin/chromium',
+        headless: true,
+        userDataDir: profile,
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+               '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+      }
+    : {
+        browser: 'firefox',
+        executablePath: '/usr/bin/firefox-esr',
+        headless: true,
+        userDataDir: profile,
+        // As root Firefox wants a home of its own.
+        env: { ...process.env, HOME: profile },
+      };
+  if (!names.includes(name)) throw new Error(`no browser called ${name}: ${names.join(', ')}`);
+  const browser = await puppeteer.launch(options);
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  };
+  return browser;
+}
+
+module.exports = { launch, names };

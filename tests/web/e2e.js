@@ -1,0 +1,350 @@
+// Zubrik: the page end to end in one browser, as a player uses it: frames, boxes, pause, replay, dialogs, hidden mode, accessibility, a run-time error, ending.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+//
+// Usage: node e2e.js chromium|firefox SITE COUNTER_SITE FRAMES
+// SITE is the built game, COUNTER_SITE the page whose counter starts at the
+// address's query, FRAMES the PPM files zubrik_expected_frames wrote. Each
+// step prints "ok" or "FAILED" with what it saw; the exit status is 1 if any
+// failed.
+'use strict';
+
+const assert = require('assert/strict');
+const fs = require('fs');
+const path = require('path');
+const { launch } = require('./browsers');
+const { serve } = require('./site_server');
+const { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode } = require('./player');
+
+const [browserName, site, counterSite, framesDir] = process.argv.slice(2);
+
+// Every picture the main picture box puts on its canvas, read back from the
+// canvas itself as base64 RGBA and numbered in order; the last 100 are kept.
+function recordFrames() {
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  window.zubrikFrames = { count: 0, kept: [] };
+  CanvasRenderingContext2D.prototype.putImageData = function (...args) {
+    put.apply(this, args);
+    const canvas = this.canvas;
+    if (canvas.dataset.control !== 'Pic') return;
+    const bytes = this.getImageData(0, 0, canvas.width, canvas.height).data;
+    let text = '';
+    for (let i = 0; i < bytes.length; i += 0x8000)
+      text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+    const frames = window.zubrikFrames;
+    frames.kept.push({ index: frames.count++, width: canvas.width, height: canvas.height, rgba: btoa(text) });
+    if (frames.kept.length > 100) frames.kept.shift();
+  };
+}
+
+// Every tone the page starts through Web Audio.
+function recordTones() {
+  const start = OscillatorNode.prototype.start;
+  window.zubrikTones = 0;
+  OscillatorNode.prototype.start = function (...args) {
+    window.zubrikTones++;
+    return start.apply(this, args);
+  };
+}
+
+function readPpm(name) {
+  const data = fs.readFileSync(path.join(framesDir, name + '.ppm'));
+  const header = data.toString('latin1', 0, 32).match(/^P6\s+(\d+)\s+(\d+)\s+255\s/);
+  assert.ok(header, `${name}.ppm is no binary PPM`);
+  return { name, width: +header[1], height: +header[2], rgb: data.subarray(header[0].length) };
+}
+
+// Where a frame from the canvas first differs from an expected one; null when
+// they are the same to the pixel (every pixel opaque).
+function difference(frame, expected) {
+  if (frame.width !== expected.width || frame.height !== expected.height)
+    return `size ${frame.width}x${frame.height}, expected ${expected.width}x${expected.height}`;
+  const rgba = Buffer.from(frame.rgba, 'base64');
+  for (let i = 0, j = 0; j < expected.rgb.length; i += 4, j += 3) {
+    if (rgba[i] !== expected.rgb[j] || rgba[i + 1] !== expected.rgb[j + 1]
+        || rgba[i + 2] !== expected.rgb[j + 2] || rgba[i + 3] !== 255) {
+      const at = j / 3;
+      return `pixel ${at % frame.width},${Math.floor(at / frame.width)} is `
+        + `${[...rgba.subarray(i, i + 4)]}, expected ${[...expected.rgb.subarray(j, j + 3)]},255`;
+    }
+  }
+  return null;
+}
+
+function framesNamed(prefix) {
+  return fs.readdirSync(framesDir).map((file) => file.match(new RegExp(`^${prefix}-(\\d+)\\.ppm$`)))
+    .filter(Boolean).map((m) => +m[1]).sort((a, b) => a - b).map((n) => readPpm(`${prefix}-${n}`));
+}
+
+// The frames since `from`, repeats of the one before left out (a redraw of
+// the same picture is no new frame).
+async function framesSince(page, from) {
+  const frames = await page.evaluate((start) => window.zubrikFrames.kept.filter((f) => f.index >= start), from);
+  return frames.filter((frame, i) => i === 0 || frame.rgba !== frames[i - 1].rgba);
+}
+
+// Frame by frame: a flight passes some pictures twice (up and down alike).
+function assertSequence(frames, expected) {
+  const names = frames.map((frame, i) => (expected[i] && !difference(frame, expected[i])
+    ? expected[i] : expected.find((e) => !difference(frame, e)) || { name: '?' }).name);
+  assert.deepEqual(names, expected.map((e) => e.name), 'the frames shown, in order');
+}
+
+const frameCount = (page) => page.evaluate(() => window.zubrikFrames.count);
+
+// Until the picture has stood still for a while (a landing, a pause).
+async function untilStill(page, quiet = 300, bound = 10000) {
+  let count = await frameCount(page);
+  for (let still = 0, waited = 0; still < quiet; waited += 50) {
+    assert.ok(waited < bound, 'the picture never stood still');
+    await sleep(50);
+    const now = await frameCount(page);
+    still = now === count ? still + 50 : 0;
+    count = now;
+  }
+}
+
+const click = (page, control) => page.click(selector(control));
+const openForm = (page, name) => page.$(`dialog[data-form="${name}"][open]`);
+
+// A press on a dialog's strip at (x, y) in its pictures' pixels, by mouse or
+// by a finger.
+async function pressStrip(page, form, x, y, touch = false) {
+  const at = await page.$eval(`dialog[data-form="${form}"] ${selector('Picture1')}`, (el, px, py) => {
+    const box = el.getBoundingClientRect();
+    const border = parseFloat(getComputedStyle(el).borderLeftWidth) || 0;
+    const scale = box.width / (el.width + 2 * border);
+    return { x: box.left + (border + px + 0.5) * scale, y: box.top + (border + py + 0.5) * scale };
+  }, x, y);
+  if (touch) await page.touchscreen.tap(at.x, at.y);
+  else await page.mouse.click(at.x, at.y);
+}
+
+async function untilForm(page, name, open = true) {
+  await page.waitForFunction((form, wanted) =>
+    !!document.querySelector(`dialog[data-form="${form}"][open]`) === wanted, { timeout: 5000 }, name, open);
+}
+
+// The message box on top: its title and prompt.
+async function messageBox(page) {
+  const box = await page.waitForSelector('dialog[data-message][open]', { timeout: 5000 });
+  return box.evaluate((el) => ({ title: el.querySelector('.title').textContent,
+                                 prompt: el.querySelector('.prompt').textContent }));
+}
+
+
+// The strip's choices as the mouse finds them, in pixels of the strip.
+const characterAt = (cell) => ({ x: [8, 120, 232, 345][cell] + 46, y: 27 });
+const stageAt = (stage) => ({ x: 134 * stage + 66, y: 40 });
+
+async function main() {
+  const failures = [];
+  const step = async (name, body) => {
+    const started = Date.now();
+    try {
+      await body();
+      console.log(`ok      ${name} (${Date.now() - started} ms)`);
+    } catch (error) {
+      failures.push(name);
+      console.log(`FAILED  ${name}: ${error.message}`);
+    }
+  };
+
+  const server = await serve(site);
+  const counterServer = await serve(counterSite);
+  const browser = await launch(browserName);
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1024, height: 768 });
+  const consoleErrors = [];
+  page.on('console', (message) => { if (message.type() === 'error') consoleErrors.push(message.text()); });
+  page.on('pageerror', (error) => consoleErrors.push(String(error.message || error)));
+  await page.evaluateOnNewDocument(recordFrames);
+  await page.evaluateOnNewDocument(recordTones);
+
+  const standing = readPpm('standing');
+  try {
+    await step('the page loads with its first frame and no console error', async () => {
+      await page.goto(server.url, { waitUntil: 'load' });
+      await untilLoaded(page);
+      await untilStill(page, 200);
+      assertSequence(await framesSince(page, 0), [standing]);
+      assert.equal(await counter(page), '0');
+      assert.deepEqual(consoleErrors, []);
+    });
+
+    await step('a jump shows every frame of its flight, then the landing', async () => {
+      const from = (await frameCount(page)) - 1;
+      await click(page, 'Cmd_jump');
+      await untilStill(page);
+      assertSequence(await framesSince(page, from), [standing, ...framesNamed('flight'), standing]);
+      assert.equal(await counter(page), '1');
+    });
+
+    await step('the replay shows the jump again, slowly, with its caption', async () => {
+      const from = (await frameCount(page)) - 1;
+      const started = Date.now();
+      await click(page, 'Cmd_replay');
+      await untilStill(page, 400);
+      const replay = framesNamed('replay');
+      assertSequence(await framesSince(page, from), [standing, ...replay, standing]);
+      // 150 ms a tick: far slower than a jump's 20.
+      assert.ok(Date.now() - started >= 150 * (replay.length - 1), 'the replay ran at a jump\'s speed');
+      assert.equal(await counter(page), '1');
+    });
+
+    await step('a pause holds the jump with its overlay, a second press goes on', async () => {
+      const paused = framesNamed('paused');
+      await click(page, 'Cmd_jump');
+      await page.waitForFunction((n) => window.zubrikFrames.count >= n, {}, (await frameCount(page)) + 3);
+      await click(page, 'Cmd_pause');
+      await untilStill(page);
+      const [held] = (await framesSince(page, (await frameCount(page)) - 1));
+      assert.ok(paused.some((frame) => !difference(held, frame)), 'the paused frame is no paused flight');
+      const before = await frameCount(page);
+      await sleep(200);
+      assert.equal(await frameCount(page), before, 'frames went on while paused');
+      await click(page, 'Cmd_pause');
+      await untilStill(page);
+      assertSequence((await framesSince(page, (await frameCount(page)) - 1)), [standing]);
+      assert.equal(await counter(page), '2');
+    });
+
+    await step('both dialogs pick by mouse, by touch and by keyboard', async () => {
+      const picks = [
+        { opener: 'Cmd_nikusel', form: 'Form2', pointer: characterAt(1), frame: 'standing-0-1' },
+        { opener: 'Cmd_stgsel', form: 'Form3', keys: ['ArrowRight', 'ArrowRight', 'Enter'], frame: 'standing-1-1' },
+        { opener: 'Cmd_nikusel', form: 'Form2', keys: ['End', 'Enter'], frame: 'standing-1-2' },
+        { opener: 'Cmd_stgsel', form: 'Form3', pointer: stageAt(2), touch: true, frame: 'standing-2-2' },
+      ];
+      for (const pick of picks) {
+        const how = `${pick.form} by ${pick.touch ? 'touch' : pick.pointer ? 'mouse' : 'keyboard'}`;
+        if (pick.pointer) {
+          await click(page, pick.opener);
+        } else {
+          await page.focus(selector(pick.opener));
+          await page.keyboard.press('Enter');
+        }
+        await untilForm(page, pick.form);
+        const from = await frameCount(page);
+        if (pick.pointer) await pressStrip(page, pick.form, pick.pointer.x, pick.pointer.y, pick.touch);
+        else for (const key of pick.keys) await page.keyboard.press(key);
+        await untilForm(page, pick.form, false);
+        await untilStill(page, 100);
+        const shown = await framesSince(page, from);
+        assert.ok(shown.length, `${how}: nothing redrawn`);
+        assert.equal(difference(shown[shown.length - 1], readPpm(pick.frame)), null, `${how}`);
+      }
+      // Escape leaves the dialog and the game as they were.
+      await click(page, 'Cmd_nikusel');
+      await untilForm(page, 'Form2');
+      const from = (await frameCount(page)) - 1;
+      await page.keyboard.press('Escape');
+      await untilForm(page, 'Form2', false);
+      assert.equal((await framesSince(page, from)).length, 1, 'Escape changed the picture');
+    });
+
+    await step('the 10-jump box shows with its title', async () => {
+      await jumpTo(page, 9);
+      assert.equal(await page.$('dialog[data-message][open]'), null, 'a box before 10');
+      await jump(page);
+      const box = await messageBox(page);
+      assert.deepEqual(box, { title: '10回おめでとう', prompt: 'よしよし、10回！' });
+      await dismissMessage(page);
+      assert.equal(await counter(page), '10');
+    });
+
+    await step('the key code during a pause opens the hidden mode', async () => {
+      const sounds = () => page.evaluate(() => [window.zubrik.beeps, window.zubrikTones]);
+      const [beeps, tones] = await sounds();
+      await unlockHiddenMode(page);
+      const [beepsAfter, tonesAfter] = await sounds();
+      assert.equal(beepsAfter, beeps + 1, 'the code rang no bell');
+      // The keys were the player's gestures, so the bell sounds too. (Headless
+      // Firefox finds no audio device here: its audio never runs.)
+      if (browserName === 'chromium') assert.equal(tonesAfter, tones + 1, 'the bell counted, not sounded');
+      await untilStill(page);
+      await click(page, 'Cmd_nikusel');
+      await untilForm(page, 'Form2');
+      await pressStrip(page, 'Form2', characterAt(3).x, characterAt(3).y);
+      await untilForm(page, 'Form2', false);
+      await untilStill(page, 100);
+      const [shown] = await framesSince(page, (await frameCount(page)) - 1);
+      assert.equal(difference(shown, readPpm('standing-2-3')), null, 'the hidden character');
+    });
+
+    if (browserName === 'chromium') {
+      await step('the accessibility tree names every button, describes the picture, has the dialogs modal', async () => {
+        const nodes = (tree) => [tree, ...(tree.children || []).flatMap(nodes)];
+        const main = nodes(await page.accessibility.snapshot({ interestingOnly: false }));
+        const buttons = main.filter((node) => node.role === 'button');
+        assert.ok(buttons.length >= 5, `only ${buttons.length} buttons`);
+        for (const button of buttons) assert.ok(button.name && button.name.trim(), 'a button without a name');
+        const picture = main.find((node) => ['img', 'image'].includes(node.role) && node.description);
+        assert.ok(picture && /ステージ「.+」/.test(picture.description), 'no description of the picture');
+        for (const form of ['Form2', 'Form3']) {
+          await click(page, form === 'Form2' ? 'Cmd_nikusel' : 'Cmd_stgsel');
+          await untilForm(page, form);
+          const open = nodes(await page.accessibility.snapshot({ interestingOnly: false }));
+          const dialog = open.find((node) => node.role === 'dialog');
+          assert.ok(dialog && dialog.modal, `${form} is no modal dialog`);
+          assert.ok(dialog.name, `${form} has no name`);
+          const options = open.filter((node) => node.role === 'option');
+          assert.ok(options.length >= 3 && options.every((option) => option.name && option.description),
+                    `${form}'s choices are no named, described options`);
+          // Behind a modal dialog the main window is out of reach.
+          assert.ok(!open.some((node) => node.role === 'button' && node.name === 'ジャンプ'),
+                    `the main window reachable behind ${form}`);
+          await page.keyboard.press('Escape');
+          await untilForm(page, form, false);
+        }
+      });
+    }
+
+    await step('a run-time error shows its box, then the game stops', async () => {
+      await page.goto(`${counterServer.url}?12a`, { waitUntil: 'load' });
+      await untilLoaded(page);
+      await click(page, 'Cmd_jump');
+      assert.deepEqual(await messageBox(page), { title: 'Zubrik', prompt: "実行時エラー '13':\n\nType mismatch" });
+      await dismissMessage(page);
+      await page.waitForFunction(() => window.zubrik.exitCode !== null, { timeout: 5000 });
+      assert.equal(await page.evaluate(() => window.zubrik.exitCode), 1);
+      assert.ok(await page.$eval('#note', (el) => !el.hidden && el.textContent !== ''), 'no note that the game stopped');
+      assert.ok(await page.$$eval('button[data-control]', (all) => all.every((button) => button.disabled)),
+                'a button still answers');
+      const ticks = await page.evaluate(() => window.zubrik.ticks.length);
+      await sleep(200);
+      assert.equal(await page.evaluate(() => window.zubrik.ticks.length), ticks, 'a timer still ticks');
+      assert.equal(await page.evaluate(() => window.zubrik.ended), false, 'the error taken for the game\'s end');
+    });
+
+    await step('the ending comes at 999999 and its button ends the game', async () => {
+      await page.goto(`${counterServer.url}?999998`, { waitUntil: 'load' });
+      await untilLoaded(page);
+      assert.equal(await counter(page), '999998');
+      await click(page, 'Cmd_jump');
+      const box = await messageBox(page);
+      assert.equal(box.title, '999999回おめでとう');
+      await dismissMessage(page);
+      await untilForm(page, 'Form4');
+      assert.equal(await page.evaluate(() => window.zubrik.ended), false);
+      await page.click(`dialog[data-form="Form4"] ${selector('Command1')}`);
+      await page.waitForFunction(() => window.zubrik.ended, { timeout: 5000 });
+      assert.equal(await page.evaluate(() => window.zubrik.exitCode), 0);
+      assert.equal(await page.$('dialog[open]'), null, 'a window left open');
+    });
+
+    await step('no console error all along', async () => assert.deepEqual(consoleErrors, []));
+  } finally {
+    await browser.close();
+    await server.close();
+    await counterServer.close();
+  }
+  if (failures.length) {
+    console.log(`${failures.length} step(s) failed in ${browserName}`);
+    process.exit(1);
+  }
+}
+
+main().catch((error) => {
+  console.log(`FAILED  ${error.stack || error}`);
+  process.exit(1);
+});

@@ -1,0 +1,85 @@
+// Zubrik: screenshots of every window of the page, at desktop size and on an upright phone, in both browsers.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+//
+// Usage: node tests/web/screenshots.js SITE COUNTER_SITE OUTDIR
+// Writes OUTDIR/<browser>-<desktop|phone>-<window>.png for the main window,
+// both dialogs, the 10-jump box, the character select in hidden mode, the
+// last box and the ending. Desktop: 1024 x 768 at a ratio of 1; phone: 360 x
+// 740 CSS pixels at 3 device pixels each, touch on.
+'use strict';
+
+const path = require('path');
+const { launch, names } = require('./browsers');
+const { serve } = require('./site_server');
+const { sleep, selector, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode } = require('./player');
+
+const [site, counterSite, out] = process.argv.slice(2);
+const screens = {
+  desktop: { width: 1024, height: 768, deviceScaleFactor: 1 },
+  phone: { width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+};
+
+async function shots(browser, name, screen, urls) {
+  const page = await browser.newPage();
+  await page.setViewport(screens[screen]);
+  const shot = async (window) => {
+    await sleep(150);
+    await page.screenshot({ path: path.join(out, `${name}-${screen}-${window}.png`) });
+  };
+  const dialog = async (opener, form, window) => {
+    await page.click(selector(opener));
+    await page.waitForSelector(`dialog[data-form="${form}"][open]`);
+    await shot(window);
+    await page.keyboard.press('Escape');
+    await page.waitForSelector(`dialog[data-form="${form}"][open]`, { hidden: true });
+  };
+  await page.goto(urls.game, { waitUntil: 'load' });
+  await untilLoaded(page);
+  await shot('main');
+  await dialog('Cmd_nikusel', 'Form2', 'form2');
+  await dialog('Cmd_stgsel', 'Form3', 'form3');
+  await jumpTo(page, 9);
+  await jump(page);
+  await page.waitForSelector('dialog[data-message][open]');
+  await shot('message-10');
+  await dismissMessage(page);
+  await unlockHiddenMode(page);
+  await sleep(500);
+  await dialog('Cmd_nikusel', 'Form2', 'form2-hidden');
+  await dialog('Cmd_stgsel', 'Form3', 'form3-hidden');
+
+  await page.goto(urls.ending, { waitUntil: 'load' });
+  await untilLoaded(page);
+  await page.click(selector('Cmd_jump'));
+  await page.waitForSelector('dialog[data-message][open]');
+  await shot('message-999999');
+  await dismissMessage(page);
+  await page.waitForSelector('dialog[data-form="Form4"][open]');
+  await shot('form4');
+  await page.close();
+}
+
+async function main() {
+  const game = await serve(site);
+  const counter = await serve(counterSite);
+  try {
+    for (const name of names) {
+      const browser = await launch(name);
+      try {
+        for (const screen of Object.keys(screens))
+          await shots(browser, name, screen, { game: game.url, ending: `${counter.url}?999998` });
+      } finally {
+        await browser.close();
+      }
+      console.log(`${name}: done`);
+    }
+  } finally {
+    await game.close();
+    await counter.close();
+  }
+}
+
+main().catch((error) => {
+  console.error(error.stack || error);
+  process.exit(1);
+});

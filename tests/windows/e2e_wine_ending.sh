@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Zubrik: the Windows game's two ends under Wine and X: the last box and the staff roll, left by 終わります or a close request, with status 0; a run-time error's box, with status 1.
+# Copyright (c) 2026 the Zubrik developers. MIT licence.
+USAGE="usage: e2e_wine_ending.sh zubrik_counter_driver.exe zubrik_wm_close [screenshot-dir]"
+ZUBRIK=${1:?$USAGE}
+WM_CLOSE=${2:?$USAGE}
+SHOTS=${3:-}
+source "$(dirname "$0")/e2e_wine_lib.sh"
+
+JUMP=(152 204)
+
+# The game ended on its own with STATUS.
+expect_exit() { # expect_exit SCENARIO STATUS
+  local status=0
+  poll 10 eval '! kill -0 "$GAME_PID" 2>/dev/null' || fail "$1: the game did not end"
+  wait "$GAME_PID" || status=$?
+  GAME_PID=
+  [[ "$status" == "$2" ]] || { cat "$WORK/game.log" >&2; fail "$1: the game ended with status $status, not $2"; }
+  echo "ok: $1, status $2"
+}
+
+# One press from the end: the 999999 box, answered by Return, then the staff
+# roll, the one other window titled Zubrik, at its size; sets ENDING.
+reach_ending() {
+  start_game 999998
+  click_at "$WINDOW" "${JUMP[@]}"
+  BOX=$(wait_window 999999回おめでとう)
+  [[ -n "$BOX" ]] || fail "the 999999 box did not appear"
+  sleep 0.3
+  keep_shot box999999 "$BOX"
+  xdotool windowfocus --sync "$BOX" || true
+  xdotool key Return
+  wait_gone 999999回おめでとう
+  ENDING=$(new_window Zubrik "$WINDOW") || fail "the ending did not appear after the box"
+  local w h
+  read -r _ _ w h < <(window_geometry "$ENDING")
+  [[ "$w $h" == "355 274" ]] || fail "the ending is ${w}x$h, not 355x274"
+}
+
+start_xvfb
+
+reach_ending
+sleep 0.3
+keep_shot ending "$ENDING"
+read -r X Y _ _ < <(window_geometry "$ENDING")
+shot "$WORK/ending.png" "$X" "$Y" 355 274
+# White ground, the rule across at row 56, the button with its caption's ink
+# at its place (73 x 25 at 272, 232; white-faced in the system's style).
+pixel() { $CONVERT "$WORK/ending.png" -format "%[fx:round(255*p{$1,$2}.intensity)]" info:; }
+darkest() { $CONVERT "$WORK/ending.png" -crop "$1" +repage -format "%[fx:round(255*minima.intensity)]" info:; }
+(( $(pixel 2 2) == 255 )) || fail "the ending's ground is not white"
+(( $(pixel 100 56) < 100 && $(pixel 100 58) == 255 )) || fail "no rule at row 56"
+(( $(darkest 57x15+280+237) < 100 )) || fail "no button caption at (272, 232)"
+(( $(darkest 73x10+272+262) == 255 )) || fail "something below the button"
+click_at "$ENDING" 308 244   # 終わります
+expect_exit "終わります" 0
+
+# The ending has no close box, but Windows can still ask it to close (its
+# taskbar button, a logout); that ends the game just as 終わります does.
+reach_ending
+"$WM_CLOSE" "$ENDING" || fail "the close request could not be sent to the ending"
+expect_exit "a close request on the ending" 0
+
+# A counter that is no number: the press is a run-time error. Its box, titled
+# as the program, says which; OK ends the program with status 1.
+start_game 12a
+click_at "$WINDOW" "${JUMP[@]}"
+BOX=$(new_window Zubrik "$WINDOW") || fail "no error box after the press"
+sleep 0.3
+keep_shot runtime_error "$BOX"
+xdotool windowfocus --sync "$BOX" || true
+xdotool key Return
+expect_exit "the run-time error's box" 1
+echo "e2e wine ending: passed"

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Zubrik: shared steps of the Windows end-to-end tests: the game under Wine on a display of its own, the screen by fingerprint.
+# Copyright (c) 2026 the Zubrik developers. MIT licence.
+#
+# Source this file after setting ZUBRIK (a Windows program of the build). The
+# steps of tests/e2e_lib.sh start it through wine_run.sh; with no window
+# manager, a Wine window's X window is its client area, as the Qt build's is.
+WINDOWS_TESTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+GAME_LAUNCHER=$WINDOWS_TESTS/wine_run.sh
+source "$WINDOWS_TESTS/../e2e_lib.sh"
+
+# Runs COMMAND... until it succeeds, for up to SECONDS.
+poll() { # poll SECONDS COMMAND...
+  local until=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < until)) || return 1
+    sleep 0.05
+  done
+}
+
+# The raw pixels of a rectangle of the screen, or of a binary PPM, as a
+# fingerprint: the same pixels give the same one, whatever wrote them.
+fingerprint_shot() { # fingerprint_shot X Y W H
+  $IMPORT -window root -crop "${3}x${4}+${1}+${2}" +repage -depth 8 ppm:- | tail -c $(($3 * $4 * 3)) |
+    md5sum | cut -d' ' -f1
+}
+fingerprint_ppm() { # fingerprint_ppm FILE
+  local w h
+  read -r w h < <(sed -n 2p "$1")
+  tail -c $((w * h * 3)) "$1" | md5sum | cut -d' ' -f1
+}
+
+# The frames zubrik_expected_frames composes from the pictures, by fingerprint:
+# FRAME[fingerprint] names the frames with those pixels (standing, flight-3,
+# paused-3, ...; two ticks of an arc can look alike: "flight-5 flight-9").
+declare -A FRAME
+compose_frames() { # compose_frames JUMP_FRAMES STAGE:CELL...
+  local tool=$1 ppm
+  shift
+  mkdir -p "$WORK/frames"
+  "$GAME_LAUNCHER" "$tool" "$WORK/frames" "$@" >"$WORK/frames.log" 2>&1 ||
+    { cat "$WORK/frames.log" >&2; fail "no frames composed"; }
+  for ppm in "$WORK"/frames/*.ppm; do
+    local print name
+    print=$(fingerprint_ppm "$ppm"); name=$(basename "$ppm" .ppm)
+    FRAME[$print]="${FRAME[$print]:+${FRAME[$print]} }$name"
+  done
+}
+
+# Keeps a screenshot of a window for the record, when the test was given a
+# folder for them.
+keep_shot() { # keep_shot NAME WINDOW
+  [[ -n "${SHOTS:-}" ]] || return 0
+  local x y w h
+  read -r x y w h < <(window_geometry "$2")
+  mkdir -p "$SHOTS"
+  shot "$SHOTS/$1.png" "$x" "$y" "$w" "$h"
+}
+
+# A visible window with this title other than those given; waits up to ten
+# seconds. The error box and the ending share the main window's title.
+new_window() { # new_window TITLE KNOWN_ID...
+  local title=$1 id
+  shift
+  for _ in $(seq 100); do
+    for id in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null || true); do
+      [[ " $* " == *" $id "* ]] || { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
