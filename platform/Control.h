@@ -3,13 +3,16 @@
 #pragma once
 
 #include "platform/Design.h"
+#include "platform/PixelRect.h"
 
 #include <string>
 
+class Control;
 class Form;
 
-// What a toolkit backend attaches to a control to show it. The control tells
-// its peer after every change; the peer reads what it needs back.
+// What a toolkit backend attaches to a control to show it: a peer attaches
+// itself to its control when made and detaches itself when destroyed. The
+// control tells its peer after every change; the peer reads what it needs back.
 class ControlPeer
 {
 public:
@@ -19,7 +22,12 @@ public:
         int height = 0;
     };
 
-    virtual ~ControlPeer() = default;
+    explicit ControlPeer(Control &control);
+    virtual ~ControlPeer();
+    ControlPeer(const ControlPeer &) = delete;
+    ControlPeer &operator=(const ControlPeer &) = delete;
+
+    Control &model() const { return m_model; }
     // Any property changed: mirror it.
     virtual void update() = 0;
     // An auto-sized label's size for its caption, in pixels.
@@ -29,6 +37,9 @@ public:
     // The keyboard focus.
     virtual void setFocus() {}
     virtual bool hasFocus() const { return false; }
+
+private:
+    Control &m_model;
 };
 
 // The properties every control has. Left, Top, Width and Height are in twips
@@ -48,7 +59,10 @@ public:
     // "Name" or "Name(i)", as a design's tab order names it.
     std::string fullName() const;
     Form &form() const { return m_form; }
-    const std::string &containerName() const { return m_container; }
+    const std::string &containerName() const { return m_containerName; }
+    // The frame the control lies in, as the form resolved the design's name;
+    // nullptr for the form's client area.
+    Control *container() const { return m_container; }
 
     float left() const { return m_left; }
     float top() const { return m_top; }
@@ -63,6 +77,11 @@ public:
     int pixelTop() const;
     int pixelWidth() const;
     int pixelHeight() const;
+    // Where a backend puts the native widget, in whole pixels of its
+    // container's client area (pixelLeft() ... pixelHeight(), unless a kind
+    // shows otherwise), and the same in the form's client area.
+    virtual PixelRect pixelRect() const;
+    PixelRect pixelRectInForm() const;
 
     bool visible() const { return m_visible; }
     void setVisible(bool on);
@@ -79,10 +98,16 @@ public:
 
     void setFocus();
     bool hasFocus() const;
+    // Shown and enabled, and so are the frames it lies in.
+    bool shownEnabled() const;
+    // Tab reaches it, and so does a click: a control the keyboard reaches
+    // takes the focus when pressed, as the original platform's buttons do.
+    bool takesFocus() const { return m_tabStop && shownEnabled(); }
+    // From the backend, before a press of the mouse (or a touch) on the
+    // control is handled: it takes the focus if it takes focus at all.
+    void pointerPressed();
 
     ControlPeer *peer() const { return m_peer; }
-    // The backend attaches its peer once; nullptr detaches it.
-    void attach(ControlPeer *peer) { m_peer = peer; }
 
 protected:
     void changed();
@@ -92,7 +117,8 @@ private:
     ControlKind m_kind;
     std::string m_name;
     std::int16_t m_index;
-    std::string m_container;
+    std::string m_containerName;
+    Control *m_container = nullptr;
     float m_left;
     float m_top;
     float m_width;
@@ -104,4 +130,7 @@ private:
     std::string m_accessibleName;
     std::string m_accessibleDescription;
     ControlPeer *m_peer = nullptr;
+
+    friend class ControlPeer;
+    friend class Form;
 };

@@ -9,10 +9,13 @@
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
+#include "platform/Program.h"
 #include "platform/RuntimeError.h"
 #include "platform/Toolkit.h"
+#include "platform/VirtualKey.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -45,6 +48,13 @@ std::vector<const Form *> &modalForms()
     return forms;
 }
 
+// Every form that exists.
+std::vector<const Form *> &allForms()
+{
+    static std::vector<const Form *> forms;
+    return forms;
+}
+
 } // namespace
 
 Form::Form(const FormDesign &design)
@@ -54,6 +64,8 @@ Form::Form(const FormDesign &design)
 {
     for (const ControlDesign &control : design.controls)
         m_controls.push_back(makeControl(*this, control));
+    resolveNames(design);
+    allForms().push_back(this);
     m_peer = Toolkit::current().createPeer(*this);
     // Only a peer can measure a caption.
     for (const auto &control : m_controls)
@@ -65,6 +77,25 @@ Form::~Form()
 {
     // The peer's widgets go before the controls they show.
     m_peer.reset();
+    auto &forms = allForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+void Form::resolveNames(const FormDesign &design)
+{
+    for (const auto &control : m_controls) {
+        control->m_container = findControl(control->containerName());
+        if (auto *label = dynamic_cast<Label *>(control.get()))
+            label->m_buddyControl = findControl(label->buddy());
+    }
+    for (const std::string &name : design.tabOrder)
+        if (Control *control = findControl(name))
+            m_tabOrderControls.push_back(control);
+    for (const auto &control : m_controls)
+        if (control->tabStop()
+            && std::find(m_tabOrderControls.begin(), m_tabOrderControls.end(), control.get())
+                == m_tabOrderControls.end())
+            m_tabOrderControls.push_back(control.get());
 }
 
 void Form::setCaption(const std::string &caption)
@@ -150,11 +181,72 @@ void Form::unload()
         return;
     m_loaded = false;
     m_peer->unload();
+    if (!anyLoaded() && !Program::endingWithError())
+        Toolkit::current().quit(0);
+}
+
+bool Form::anyLoaded()
+{
+    const auto &forms = allForms();
+    return std::any_of(forms.begin(), forms.end(), [](const Form *form) { return form->isLoaded(); });
 }
 
 Control *Form::activeControl() const
 {
     return m_peer->focusedControl();
+}
+
+bool Form::pressKey(std::int16_t keyCode, std::int16_t shift)
+{
+    keyDown(keyCode, shift);
+    // The preview may have ended the run or closed the window.
+    if (Program::endingWithError() || !m_loaded)
+        return true;
+    Control *focused = activeControl();
+    auto *button = focused && focused->kind() == ControlKind::CommandButton
+        ? static_cast<CommandButton *>(focused) : nullptr;
+    if (keyCode == VirtualKey::Return && button) {
+        button->click();
+        return true;
+    }
+    if (keyCode == VirtualKey::Space && button) {
+        m_spacePressed = button;
+        return true;
+    }
+    if (keyCode == VirtualKey::Tab && (shift & (ShiftState::Ctrl | ShiftState::Alt)) == 0) {
+        moveFocus((shift & ShiftState::Shift) != 0);
+        return true;
+    }
+    return keyPress(keyCode);
+}
+
+bool Form::releaseKey(std::int16_t keyCode, std::int16_t shift)
+{
+    keyUp(keyCode, shift);
+    if (Program::endingWithError() || !m_loaded)
+        return true;
+    if (keyCode != VirtualKey::Space || !m_spacePressed)
+        return false;
+    // Only on the button it went down on, if that still has the focus.
+    Control *pressed = std::exchange(m_spacePressed, nullptr);
+    if (pressed == activeControl())
+        static_cast<CommandButton *>(pressed)->click();
+    return true;
+}
+
+void Form::moveFocus(bool backwards)
+{
+    const auto &order = m_tabOrderControls;
+    const int count = int(order.size());
+    const auto at = std::find(order.begin(), order.end(), activeControl());
+    int from = at == order.end() ? (backwards ? count : -1) : int(at - order.begin());
+    for (int step = 1; step <= count; ++step) {
+        const int next = ((from + (backwards ? -step : step)) % count + count) % count;
+        if (order[std::size_t(next)]->takesFocus()) {
+            order[std::size_t(next)]->setFocus();
+            return;
+        }
+    }
 }
 
 void Form::keyDown(std::int16_t keyCode, std::int16_t shift)

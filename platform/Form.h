@@ -57,6 +57,9 @@ public:
     const Font &font() const { return m_font; }
     bool keyPreview() const { return m_keyPreview; }
     const std::vector<std::string> &tabOrder() const { return m_tabOrder; }
+    // The controls Tab walks, in order: the design's tab order, then any other
+    // tab stop in the design's order. Skipped while they take no focus.
+    const std::vector<Control *> &tabOrderControls() const { return m_tabOrderControls; }
 
     // Every control, in the design's order.
     const std::vector<std::unique_ptr<Control>> &controls() const { return m_controls; }
@@ -76,19 +79,31 @@ public:
     // itself from its own handler.
     void show();
     void showModal();
-    // Hides the form and ends a modal show of it.
+    // Hides the form and ends a modal show of it. When no form is loaded any
+    // more, the run is over: the toolkit quits with status 0.
     void unload();
     bool isLoaded() const { return m_loaded; }
+    // Whether any form of the program is loaded.
+    static bool anyLoaded();
     bool isModal() const { return m_modal; }
     // The control with the keyboard focus, or nullptr.
     Control *activeControl() const;
 
-    // From the backend, each through Handler. Key codes are VirtualKey codes,
-    // shift a sum of ShiftState values. With KeyPreview on, the form sees each
-    // key before the focused control and never swallows it.
+    // From the backend: a key pressed (every repeat too) and released in the
+    // form's window; key codes are VirtualKey codes, shift a sum of ShiftState
+    // values. The form answers it whole, the same on every toolkit: with
+    // KeyPreview on it sees the key first and never swallows it; then Return
+    // clicks the focused button on each press, Space on its release; Tab and
+    // Shift+Tab move the focus along tabOrderControls(); any other key goes to
+    // the form's own keys. True: the key is spent, and the backend keeps it
+    // from its native widgets; false: the form had no use for it.
+    bool pressKey(std::int16_t keyCode, std::int16_t shift);
+    bool releaseKey(std::int16_t keyCode, std::int16_t shift);
+
+    // The steps of pressKey(), each through Handler: the preview of a press and
+    // of a release, and a key for the form's own keys (true if it took it).
     void keyDown(std::int16_t keyCode, std::int16_t shift);
     void keyUp(std::int16_t keyCode, std::int16_t shift);
-    // A key that the focused control had no use for; true if the form took it.
     bool keyPress(std::int16_t keyCode);
     // The desktop asks the window to close (its close box, a close key).
     void requestClose();
@@ -105,6 +120,9 @@ protected:
     virtual void Form_Close() { unload(); }
 
 private:
+    void resolveNames(const FormDesign &design);
+    void moveFocus(bool backwards);
+
     std::string m_name;
     std::string m_caption;
     float m_width;
@@ -115,6 +133,9 @@ private:
     bool m_keyPreview;
     std::vector<std::string> m_tabOrder;
     std::vector<std::unique_ptr<Control>> m_controls;
+    std::vector<Control *> m_tabOrderControls;
+    // The button that Space went down on, which clicks when it comes up.
+    Control *m_spacePressed = nullptr;
     bool m_loaded = false;
     bool m_modal = false;
     // Last member: the peer goes first, while every control still stands.

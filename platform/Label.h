@@ -27,6 +27,8 @@ public:
     Alignment alignment() const { return m_alignment; }
     // The control this label names for a screen reader; empty for none.
     const std::string &buddy() const { return m_buddy; }
+    // The same, as the form resolved it; nullptr for none.
+    Control *buddyControl() const { return m_buddyControl; }
 
     // Fits the label to its caption now (the backend calls it once its peer,
     // which measures, is attached).
@@ -40,4 +42,7 @@ private:
     int m_borderStyle;
     Alignment m_alignment;
     std::string m_buddy;
+    Control *m_buddyControl = nullptr;
+
+    friend class Form;
 };

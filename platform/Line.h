@@ -25,6 +25,9 @@ public:
         m_x2 = twips;
         changed();
     }
+    // The pixels the rule covers: from the nearer end point's pixel, as long
+    // as its span (the far end point left out), one pixel thick.
+    PixelRect pixelRect() const override;
 
 private:
     float m_x1;

@@ -113,3 +113,18 @@ void PictureBox::mouseMove(std::int16_t buttons, std::int16_t shift, float x, fl
     if (m_mouseMove)
         Handler::run([&] { m_mouseMove(buttons, shift, x, y); });
 }
+
+void PictureBox::mouseDownAt(std::int16_t button, std::int16_t shift, double x, double y)
+{
+    mouseDown(button, shift, clientTwips(x), clientTwips(y));
+}
+
+void PictureBox::mouseMoveAt(std::int16_t buttons, std::int16_t shift, double x, double y)
+{
+    mouseMove(buttons, shift, clientTwips(x), clientTwips(y));
+}
+
+float PictureBox::clientTwips(double outerPixels) const
+{
+    return float(Twips::fromPixels(outerPixels - border()));
+}

@@ -4,23 +4,10 @@
 
 #include "platform/Control.h"
 #include "platform/Image.h"
+#include "platform/PixelRect.h"
 
 #include <functional>
 #include <vector>
-
-// A rectangle in an image's pixels.
-struct PixelRect
-{
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool operator==(const PixelRect &other) const
-    {
-        return x == other.x && y == other.y && width == other.width && height == other.height;
-    }
-};
 
 // The image covers the client area (inside the border) and keeps whatever is
 // copied into it, also while the box is hidden; it follows the box's size,
@@ -89,8 +76,14 @@ public:
     // of the client area. Run through Handler.
     void mouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void mouseMove(std::int16_t buttons, std::int16_t shift, float x, float y);
+    // The same at (x, y) in the box's own pixels from its outer top left
+    // corner, border included, as a toolkit reports a pointer over it.
+    void mouseDownAt(std::int16_t button, std::int16_t shift, double x, double y);
+    void mouseMoveAt(std::int16_t buttons, std::int16_t shift, double x, double y);
 
 private:
+    float clientTwips(double outerPixels) const;
+
     void fitToPicture();
     // The image follows the client size.
     void syncImageSize();

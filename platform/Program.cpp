@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/Program.h"
 
+#include "platform/Form.h"
 #include "platform/MessageBox.h"
 #include "platform/RuntimeError.h"
 #include "platform/Toolkit.h"
@@ -12,6 +13,19 @@ namespace {
 bool endingAfterError = false;
 
 } // namespace
+
+int run(Form &startForm)
+{
+    int status = runtimeErrorExitCode;
+    if (!endingWithError()) {
+        startForm.show();
+        status = Toolkit::current().exec();
+    }
+    if (endingWithError())
+        status = runtimeErrorExitCode;
+    resetAfterRun();
+    return status;
+}
 
 void endWithError(const RuntimeError &error)
 {

@@ -4,12 +4,20 @@
 
 #include <string>
 
+class Form;
 class RuntimeError;
 
 namespace Program {
 
 constexpr int runtimeErrorExitCode = 1;
 constexpr const char *title = "Zubrik";
+
+// The program's run: shows the start form, runs the toolkit's event loop
+// until the last form is unloaded (status 0) or a run-time error has ended it
+// (runtimeErrorExitCode, whatever closed the windows after it), and returns
+// the exit status. A run-time error in the start form's Load ends it before
+// anything is shown.
+int run(Form &startForm);
 
 // Shows the error box, then every event loop returns, modal ones included,
 // and the program ends with runtimeErrorExitCode. It leaves by ordinary

@@ -36,7 +36,10 @@ public:
     virtual void showMessage(const std::string &prompt, const std::string &title) = 0;
     // The system's default beep; never blocks.
     virtual void beep() = 0;
-    // After the error box: every event loop returns, modal ones included, and
-    // the program ends with Program::runtimeErrorExitCode.
+    // Runs the event loop until quit() ends it, and returns quit()'s status.
+    virtual int exec() = 0;
+    // Every event loop returns, modal ones included, and exec() returns
+    // exitCode: 0 once no form is loaded any more (Form::unload), or
+    // Program::runtimeErrorExitCode after the error box.
     virtual void quit(int exitCode) = 0;
 };

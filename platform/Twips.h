@@ -10,5 +10,8 @@ constexpr double perPixel = 15.0;
 
 // The nearest whole pixel, ties to even; out of range is an overflow error.
 int toPixels(double twips);
+// A position a toolkit reports in pixels (perhaps fractional, on a scaled
+// screen), in twips.
+constexpr double fromPixels(double pixels) { return pixels * perPixel; }
 
 } // namespace Twips

@@ -10,6 +10,7 @@
 // them; each backend translates its own.
 namespace VirtualKey {
 
+constexpr std::int16_t Tab = 9;
 constexpr std::int16_t Return = 13;
 constexpr std::int16_t Escape = 27;
 constexpr std::int16_t Space = 32;

@@ -22,32 +22,30 @@ public:
         timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
     }
 
-    void start(int interval) override
+    std::int64_t now() const override { return m_toolkit.m_now * microsecondsPerMillisecond; }
+    void wakeAt(std::int64_t at) override
     {
-        m_interval = std::max(1, interval);
-        m_due = m_toolkit.m_now + m_interval;
-        m_running = true;
+        // Whole milliseconds on the test's clock, never before the deadline.
+        m_wake = (at + microsecondsPerMillisecond - 1) / microsecondsPerMillisecond;
+        m_armed = true;
     }
-    void stop() override { m_running = false; }
-    int remainingTime() const override
-    {
-        return m_running ? int(std::max<std::int64_t>(0, m_due - m_toolkit.m_now)) : -1;
-    }
+    void cancel() override { m_armed = false; }
 
-    bool running() const { return m_running; }
-    std::int64_t due() const { return m_due; }
+    bool armed() const { return m_armed; }
+    std::int64_t wakeTime() const { return m_wake; }
     void fire()
     {
-        m_due += m_interval;
-        m_timer.tick();
+        m_armed = false;
+        m_timer.wake();
     }
 
 private:
+    static constexpr std::int64_t microsecondsPerMillisecond = 1000;
+
     HeadlessToolkit &m_toolkit;
     Timer &m_timer;
-    int m_interval = 1;
-    std::int64_t m_due = 0;
-    bool m_running = false;
+    std::int64_t m_wake = 0;
+    bool m_armed = false;
 };
 
 namespace {
@@ -55,7 +53,10 @@ namespace {
 class HeadlessControlPeer : public ControlPeer
 {
 public:
-    HeadlessControlPeer(Control &control, Control *&focused) : m_control(control), m_focused(focused) {}
+    HeadlessControlPeer(Control &control, Control *&focused)
+        : ControlPeer(control), m_control(control), m_focused(focused)
+    {
+    }
 
     void update() override {}
     PixelSize fittedSize() const override
@@ -82,15 +83,8 @@ class HeadlessFormPeer : public FormPeer
 public:
     HeadlessFormPeer(HeadlessToolkit &toolkit, Form &form) : m_toolkit(toolkit), m_form(form)
     {
-        for (const auto &control : form.controls()) {
+        for (const auto &control : form.controls())
             m_peers.push_back(std::make_unique<HeadlessControlPeer>(*control, m_focused));
-            control->attach(m_peers.back().get());
-        }
-    }
-    ~HeadlessFormPeer() override
-    {
-        for (const auto &control : m_form.controls())
-            control->attach(nullptr);
     }
 
     void update() override {}
@@ -149,6 +143,11 @@ void HeadlessToolkit::beep()
     ++m_beeps;
 }
 
+int HeadlessToolkit::exec()
+{
+    return std::max(0, m_exitCode);
+}
+
 void HeadlessToolkit::quit(int exitCode)
 {
     m_exitCode = exitCode;
@@ -161,11 +160,12 @@ void HeadlessToolkit::advance(int milliseconds)
     for (;;) {
         HeadlessTimerPeer *next = nullptr;
         for (HeadlessTimerPeer *timer : m_timers)
-            if (timer->running() && timer->due() <= end && (!next || timer->due() < next->due()))
+            if (timer->armed() && timer->wakeTime() <= end
+                && (!next || timer->wakeTime() < next->wakeTime()))
                 next = timer;
         if (!next)
             break;
-        m_now = next->due();
+        m_now = std::max(m_now, next->wakeTime());
         next->fire();
     }
     // A handler may have moved the clock on itself (time passing behind a box).

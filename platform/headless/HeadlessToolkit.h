@@ -39,6 +39,8 @@ public:
     std::unique_ptr<TimerPeer> createPeer(Timer &timer) override;
     void showMessage(const std::string &prompt, const std::string &title) override;
     void beep() override;
+    // There is no loop: the test drives the run. The status quit() was given, else 0.
+    int exec() override;
     void quit(int exitCode) override;
 
     // Runs inside every modal show, with the form shown.
