@@ -7,17 +7,26 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Set where the arm64 build is a cross build (see `arm64`).
 ARM64_CROSS := $(filter-out arm64,$(shell dpkg --print-architecture 2>/dev/null))
 
-.PHONY: play check deps build deb pictures bench sanitize monkey screenshot clean exact headless
+.PHONY: play test check deps build deb pictures bench sanitize monkey screenshot clean exact headless
 .PHONY: arm64 arm64-deps deb-arm64
 
 play: build
 	./$(BUILD)/zubrik
 
+# Everyday work: the game and its fast tests, in a few minutes: the rules' and
+# Qt's own, offscreen, the random play a tenth as long. Left out, for `check`:
+# the runs of the real program on a display (end to end, the player's script,
+# the screen reader, the command line under X) and the packages.
+FAST_LEFT_OUT := ^(e2e_.*|scenario_.*|a11y_check|deb_check|tst_command_line)$$
+test: build
+	./scripts/install-deps.sh test
+	cd $(BUILD) && ZUBRIK_MONKEY_ACTIONS=50000 ctest --output-on-failure -j$(JOBS) -E '$(FAST_LEFT_OUT)'
+
 # Every test (the packages' among them: `deb` and `deb-arm64` first), then the
 # game alone with no toolkit (see `headless`), then the arm64 build's tests
 # under an emulator (see `arm64`), then the jump on a processor that fuses (see
 # `exact`), then every test again under the sanitizers (see `sanitize`).
-check: build deb $(if $(ARM64_CROSS),deb-arm64)
+check: deps build deb $(if $(ARM64_CROSS),deb-arm64)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) headless
 	$(MAKE) windows-check
@@ -26,13 +35,15 @@ check: build deb $(if $(ARM64_CROSS),deb-arm64)
 	$(if $(EXACT),$(MAKE) exact,@echo "No x86-64-v3 processor here: make exact skipped")
 	$(MAKE) sanitize
 
+# Everything any target needs; each target installs only its own.
 deps:
 	./scripts/install-deps.sh
 
 # The game and its rules' tests with no toolkit at all (ZUBRIK_TOOLKIT=headless):
 # Qt is never looked for, and toolkit_free_check proves that no Qt header,
 # include path or library is in it.
-headless: deps
+headless:
+	./scripts/install-deps.sh core
 	cmake -S . -B $(BUILD)-headless -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUBRIK_TOOLKIT=headless
 	cmake --build $(BUILD)-headless -j$(JOBS)
 	cd $(BUILD)-headless && ctest --output-on-failure -j$(JOBS)
@@ -46,16 +57,18 @@ headless: deps
 # `windows-bench` prints the timer's pacing under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine
 .PHONY: windows windows-check windows-bench web web-check play-web
-windows: deps
-	./scripts/install-deps.sh $(WINDOWS_PACKAGES)
+windows:
+	./scripts/install-deps.sh core python3 $(WINDOWS_PACKAGES)
 	cmake -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake
 	cmake --build $(BUILD)-windows -j$(JOBS)
 
 windows-check: windows
+	./scripts/install-deps.sh desktop
 	cd $(BUILD)-windows && ZUBRIK_MONKEY_ACTIONS=20000 ctest --output-on-failure -j$(JOBS)
 
 windows-bench: windows
+	./scripts/install-deps.sh desktop
 	xvfb-run -a tests/windows/wine_run.sh $(BUILD)-windows/tests/windows/bench_ticks.exe
 
 # The game as a web page: build-web/, a folder any static host can serve,
@@ -67,8 +80,8 @@ windows-bench: windows
 # which a Node from elsewhere carries itself, is installed only where missing).
 WEB_PACKAGES := emscripten nodejs chromium firefox-esr python3-fonttools python3-brotli
 WEB_ENV := NODE_PATH=/usr/share/nodejs
-web: deps
-	./scripts/install-deps.sh $(WEB_PACKAGES)
+web:
+	./scripts/install-deps.sh core $(WEB_PACKAGES)
 	$(WEB_ENV) emcmake cmake -S . -B $(BUILD)-wasm -DCMAKE_BUILD_TYPE=Release \
 	  -DZUBRIK_WEB_SITE=$(CURDIR)/$(BUILD)-web
 	$(WEB_ENV) cmake --build $(BUILD)-wasm -j$(JOBS) --target zubrik_site
@@ -82,13 +95,15 @@ web-check: web
 play-web: web
 	./scripts/serve-web.sh $(BUILD)-web
 
-build: deps
+build:
+	./scripts/install-deps.sh play
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
 
 # The Debian package, built with dpkg-buildpackage in a copy of the work tree:
 # $(BUILD)/deb/zubrik_*.deb. tests/deb_check.sh tests it.
-deb: deps
+deb:
+	./scripts/install-deps.sh play build-essential dpkg-dev debhelper lintian
 	./scripts/build-deb.sh $(BUILD)/deb $(JOBS)
 
 # The package again, as Debian builds it: by sbuild, in a fresh Debian chroot
@@ -98,7 +113,8 @@ deb: deps
 # files, where the chroot's compiler, Qt or debhelper are newer than this system's).
 .PHONY: deb-clean
 check: deb-clean
-deb-clean: deps
+deb-clean:
+	./scripts/install-deps.sh sbuild mmdebstrap uidmap
 	./scripts/build-deb-clean.sh $(BUILD)/deb-clean $(JOBS)
 
 # Repaints every picture in assets/pictures/ (the tests check they match).
@@ -118,18 +134,19 @@ pictures: build
 # The random play is a tenth as long (50,000 actions): emulated, CI's 500,000
 # would take some 17 minutes.
 ARM64_LEFT_OUT := ^(e2e_.*|a11y_check|install_check|windres_check|deb_check|pictures_match_painter)$$
-arm64: deps arm64-deps
+arm64: arm64-deps
 	cmake -S . -B $(BUILD)-arm64 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/aarch64-linux-gnu.cmake
 	cmake --build $(BUILD)-arm64 -j$(JOBS) --target zubrik_unit_tests
 	cd $(BUILD)-arm64 && ZUBRIK_MONKEY_ACTIONS=10000 ctest --output-on-failure -j$(JOBS) -E '$(ARM64_LEFT_OUT)'
 
 arm64-deps:
+	./scripts/install-deps.sh play build-essential dpkg-dev debhelper
 	./scripts/install-arm64-deps.sh
 
 # The package for arm64, cross-built: $(BUILD)/deb-arm64/zubrik_*_arm64.deb.
 # deb_check lints it and compares it with this machine's.
-deb-arm64: deps arm64-deps
+deb-arm64: arm64-deps
 	./scripts/build-deb.sh $(BUILD)/deb-arm64 $(JOBS) arm64
 
 bench: build
@@ -141,7 +158,8 @@ bench: build
 # height to the last bit. `check` runs it where the loader lists x86-64-v3 as
 # supported, and always in CI, whose machines have it.
 EXACT := $(or $(filter true,$(CI)),$(shell /lib64/ld-linux-x86-64.so.2 --help 2>/dev/null | grep 'x86-64-v3 .supported'))
-exact: deps
+exact:
+	./scripts/install-deps.sh play
 	cmake -S . -B $(BUILD)-v3 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-march=x86-64-v3
 	cmake --build $(BUILD)-v3 -j$(JOBS) --target tst_jump tst_frame
 	cd $(BUILD)-v3 && ctest --output-on-failure -R '^tst_(jump|frame)$$'
@@ -169,6 +187,7 @@ monkey: build
 	cd $(BUILD) && ZUBRIK_MONKEY_SEEDS=$(SEEDS) ZUBRIK_MONKEY_ACTIONS=$(ACTIONS) ./tests/rules/tst_monkey
 
 screenshot: build
+	./scripts/install-deps.sh desktop
 	./tests/screenshot.sh $(BUILD)/zubrik docs/screenshot.png
 
 clean:

@@ -5,27 +5,54 @@
 # Installs only what is missing, with apt-get as root or through sudo, waiting
 # a while if another package manager is at work. On a system without apt-get
 # it names what to install and stops.
-# Usage: install-deps.sh [PACKAGE...]   (given packages instead of the list below;
-# scripts/install-arm64-deps.sh names the cross build's this way)
+# Usage: install-deps.sh [SET|PACKAGE...]: everything below with no argument;
+# else the sets named (core, play, test, desktop) and the packages given
+# (scripts/install-arm64-deps.sh names the cross build's this way). Each make
+# target asks for what it needs alone.
 set -euo pipefail
 
-packages=(
+# Any build of the game's library and its rules' tests, whatever the toolkit.
+core=(
   cmake g++ make pkg-config
   libstb-dev  # the pictures' decoder, built into the game
   doctest-dev  # the rules' tests
-  qt6-base-dev qt6-qpa-plugins
+)
+# The game on Qt, built with its tests: `make play`.
+play=(
+  "${core[@]}"
+  qt6-base-dev qt6-qpa-plugins qt6-wayland
   fonts-ipafont-gothic
-  xvfb xauth xdotool x11-utils imagemagick dbus libx11-dev
-  desktop-file-utils appstream
+  libcanberra-dev sound-theme-freedesktop  # the beep
+  libx11-dev  # a test tool's close request, as a window manager sends it
+)
+# What the fast tests run offscreen need besides: `make test`.
+test=(
+  "${play[@]}"
   fonts-noto-cjk  # the fallback font, for the font tests under Noto Sans CJK JP alone
-  libcanberra-dev sound-theme-freedesktop pulseaudio pulseaudio-utils sox python3  # the beep, its recording, a silent server
+  desktop-file-utils appstream  # the install check's validators
   binutils-mingw-w64-x86-64 mingw-w64-common  # the Windows version resource, compiled in a test
+)
+# A desktop that end-to-end runs play on: an X server, input, screenshots.
+desktop=(xvfb xauth xdotool x11-utils imagemagick dbus python3)
+
+packages=(
+  "${test[@]}"
+  "${desktop[@]}"
+  pulseaudio pulseaudio-utils sox  # the beep's recording, a silent server
   at-spi2-core python3-pyatspi gir1.2-atspi-2.0  # the screen-reader check: the bus and a client
   build-essential dpkg-dev debhelper lintian  # make deb: the package build, and lintian
   sbuild mmdebstrap uidmap  # make deb-clean: the package built in a fresh chroot
   qt6-wayland sway wtype grim jq  # the game as a native Wayland client, and its headless test
 )
-(($# == 0)) || packages=("$@")
+if (($# > 0)); then
+  packages=()
+  for wanted in "$@"; do
+    case $wanted in
+      core|play|test|desktop) declare -n group=$wanted; packages+=("${group[@]}"); unset -n group ;;
+      *) packages+=("$wanted") ;;
+    esac
+  done
+fi
 
 missing=()
 if command -v dpkg-query >/dev/null 2>&1; then
