@@ -203,7 +203,9 @@ bool Form::pressKey(std::int16_t keyCode, std::int16_t shift)
     if (Program::endingWithError() || !m_loaded)
         return true;
     Control *focused = activeControl();
-    auto *button = focused && focused->kind() == ControlKind::CommandButton
+    // With Alt held, Return and Space are the desktop's (Alt+Space opens the window menu).
+    const bool plain = (shift & ShiftState::Alt) == 0;
+    auto *button = plain && focused && focused->kind() == ControlKind::CommandButton
         ? static_cast<CommandButton *>(focused) : nullptr;
     if (keyCode == VirtualKey::Return && button) {
         button->click();

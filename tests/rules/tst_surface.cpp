@@ -49,8 +49,11 @@ TEST_CASE("Return clicks the focused button on every press, Space on its release
     d.form->releaseKey(VirtualKey::Space, 0);
     CHECK(d.counter() == "3");
     CHECK(d.boxes().empty());
-    // A key nothing uses is left to the toolkit.
+    // A key nothing uses is left to the toolkit, and so are Alt+Space and Alt+Return.
     CHECK_FALSE(typeKey(*d.form, VirtualKey::A));
+    CHECK_FALSE(typeKey(*d.form, VirtualKey::Space, ShiftState::Alt));
+    CHECK_FALSE(typeKey(*d.form, VirtualKey::Return, ShiftState::Alt));
+    CHECK(d.counter() == "3");
 }
 
 TEST_CASE("Tab and Shift+Tab walk the tab order, past controls that take no focus")
