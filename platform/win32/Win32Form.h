@@ -29,7 +29,6 @@ public:
     void unload() override;
     Control *focusedControl() const override;
 
-    Form &model() const { return m_form; }
     HWND window() const { return m_window; }
     // Device pixels per designed pixel.
     int scale() const { return m_scale; }
