@@ -30,6 +30,22 @@ LRESULT withoutFocus(WNDPROC proc, HWND window, UINT message, WPARAM wParam, LPA
     return result;
 }
 
+// A press of a mouse button.
+bool isPress(UINT message)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 Win32Control::Win32Control(Win32Form &form, Control &control, const wchar_t *windowClass,
@@ -51,21 +67,6 @@ Win32Control::~Win32Control()
     // The class's own procedure cleans up after the window as it goes.
     SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_classProc));
     DestroyWindow(m_window);
-}
-
-bool Win32Control::isPress(UINT message)
-{
-    switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-        return true;
-    default:
-        return false;
-    }
 }
 
 LRESULT CALLBACK Win32Control::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

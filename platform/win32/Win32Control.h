@@ -36,9 +36,6 @@ public:
     virtual void command(int) {}
     virtual HBRUSH colours(HDC) { return nullptr; }
 
-    // A press of a mouse button.
-    static bool isPress(UINT message);
-
 protected:
     // The window drawn again when the loop is idle.
     void invalidate() const;
