@@ -13,7 +13,8 @@ const fs = require('fs');
 const path = require('path');
 const { launch } = require('./browsers');
 const { serve } = require('./site_server');
-const { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode } = require('./player');
+const { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, pauseAJump,
+        unlockHiddenMode } = require('./player');
 
 const [browserName, site, counterSite, framesDir] = process.argv.slice(2);
 
@@ -104,6 +105,16 @@ async function untilStill(page, quiet = 300, bound = 10000) {
 }
 
 const click = (page, control) => page.click(selector(control));
+const focused = (page) => page.evaluate(() => (document.activeElement.dataset || {}).control || null);
+const tabIndexOf = (page, control) => page.$eval(selector(control), (el) => el.tabIndex);
+
+// "Shift+Tab" and the like: the modifiers held while the last key is pressed.
+async function pressKeys(page, keys) {
+  const [key, ...held] = keys.split('+').reverse();
+  for (const modifier of held) await page.keyboard.down(modifier);
+  await page.keyboard.press(key);
+  for (const modifier of held) await page.keyboard.up(modifier);
+}
 const openForm = (page, name) => page.$(`dialog[data-form="${name}"][open]`);
 
 // A press on a dialog's strip at (x, y) in its pictures' pixels, by mouse or
@@ -193,19 +204,48 @@ async function main() {
 
     await step('a pause holds the jump with its overlay, a second press goes on', async () => {
       const paused = framesNamed('paused');
-      await click(page, 'Cmd_jump');
-      await page.waitForFunction((n) => window.zubrikFrames.count >= n, {}, (await frameCount(page)) + 3);
-      await click(page, 'Cmd_pause');
+      await pauseAJump(page);
       await untilStill(page);
-      const [held] = (await framesSince(page, (await frameCount(page)) - 1));
+      const [held] = await framesSince(page, (await frameCount(page)) - 1);
       assert.ok(paused.some((frame) => !difference(held, frame)), 'the paused frame is no paused flight');
+      // Paused, the jump's buttons take no focus.
+      assert.equal(await tabIndexOf(page, 'Cmd_jump'), -1);
+      const count = await counter(page);
       const before = await frameCount(page);
       await sleep(200);
       assert.equal(await frameCount(page), before, 'frames went on while paused');
       await click(page, 'Cmd_pause');
       await untilStill(page);
       assertSequence((await framesSince(page, (await frameCount(page)) - 1)), [standing]);
-      assert.equal(await counter(page), '2');
+      assert.equal(await counter(page), count, 'the press that went on counted as a jump');
+      assert.equal(await tabIndexOf(page, 'Cmd_jump'), 0);
+    });
+
+    await step('a press moves the focus to a button Tab reaches, never to a label or the picture', async () => {
+      // With no jump in flight, 一時停止 does nothing else.
+      await click(page, 'Cmd_pause');
+      assert.equal(await focused(page), 'Cmd_pause');
+      await click(page, 'Lbl_count');
+      await click(page, 'Pic');
+      assert.equal(await focused(page), 'Cmd_pause');
+      assert.deepEqual([await tabIndexOf(page, 'Lbl_count'), await tabIndexOf(page, 'Pic')], [-1, -1]);
+    });
+
+    await step('Tab and Shift+Tab walk the tab order; Enter and Space click the focused button once', async () => {
+      const walk = [['Tab', 'Cmd_jump'], ['Shift+Tab', 'Cmd_pause'], ['Tab', 'Cmd_jump'],
+                    ['Tab', 'Cmd_nikusel'], ['Tab', 'Cmd_stgsel'], ['Tab', 'Cmd_replay'],
+                    ['Shift+Tab', 'Cmd_stgsel'], ['Shift+Tab', 'Cmd_nikusel'], ['Shift+Tab', 'Cmd_jump']];
+      for (const [keys, expected] of walk) {
+        await pressKeys(page, keys);
+        assert.equal(await focused(page), expected, `after ${keys}`);
+      }
+      // Both would count if the button also clicked by itself: two presses in one flight count.
+      for (const key of ['Enter', ' ']) {
+        const before = Number(await counter(page));
+        await page.keyboard.press(key);
+        await untilStill(page);
+        assert.equal(Number(await counter(page)), before + 1, `${JSON.stringify(key)} on ジャンプ`);
+      }
     });
 
     await step('both dialogs pick by mouse, by touch and by keyboard', async () => {
@@ -236,6 +276,11 @@ async function main() {
       // Escape leaves the dialog and the game as they were.
       await click(page, 'Cmd_nikusel');
       await untilForm(page, 'Form2');
+      // Its one tab stop, the strip, keeps the focus: Tab finds no other.
+      for (const keys of ['Tab', 'Shift+Tab']) {
+        await pressKeys(page, keys);
+        assert.equal(await focused(page), 'Picture1', `after ${keys} in Form2`);
+      }
       const from = (await frameCount(page)) - 1;
       await page.keyboard.press('Escape');
       await untilForm(page, 'Form2', false);
@@ -299,24 +344,26 @@ async function main() {
       });
     }
 
-    await step('a run-time error shows its box, then the game stops', async () => {
+    const note = () => page.$eval('#note', (el) => (el.hidden ? null : el.textContent));
+
+    await step('a run-time error shows its box, then the game stops with status 1', async () => {
       await page.goto(`${counterServer.url}?12a`, { waitUntil: 'load' });
       await untilLoaded(page);
       await click(page, 'Cmd_jump');
       assert.deepEqual(await messageBox(page), { title: 'Zubrik', prompt: "実行時エラー '13':\n\nType mismatch" });
+      assert.equal(await page.evaluate(() => window.zubrik.exitCode), null, 'the run ended before the box');
       await dismissMessage(page);
       await page.waitForFunction(() => window.zubrik.exitCode !== null, { timeout: 5000 });
       assert.equal(await page.evaluate(() => window.zubrik.exitCode), 1);
-      assert.ok(await page.$eval('#note', (el) => !el.hidden && el.textContent !== ''), 'no note that the game stopped');
-      assert.ok(await page.$$eval('button[data-control]', (all) => all.every((button) => button.disabled)),
+      assert.match(await note(), /^実行時エラーのため/, 'no note that an error stopped the game');
+      assert.ok(await page.$$eval('button[data-control]', (all) => all.length && all.every((button) => button.disabled)),
                 'a button still answers');
-      const ticks = await page.evaluate(() => window.zubrik.ticks.length);
+      const wakes = await page.evaluate(() => window.zubrik.wakes);
       await sleep(200);
-      assert.equal(await page.evaluate(() => window.zubrik.ticks.length), ticks, 'a timer still ticks');
-      assert.equal(await page.evaluate(() => window.zubrik.ended), false, 'the error taken for the game\'s end');
+      assert.equal(await page.evaluate(() => window.zubrik.wakes), wakes, 'a timer still wakes');
     });
 
-    await step('the ending comes at 999999 and its button ends the game', async () => {
+    await step('the ending comes at 999999 and its button ends the game with status 0', async () => {
       await page.goto(`${counterServer.url}?999998`, { waitUntil: 'load' });
       await untilLoaded(page);
       assert.equal(await counter(page), '999998');
@@ -325,11 +372,31 @@ async function main() {
       assert.equal(box.title, '999999回おめでとう');
       await dismissMessage(page);
       await untilForm(page, 'Form4');
-      assert.equal(await page.evaluate(() => window.zubrik.ended), false);
+      assert.equal(await page.evaluate(() => window.zubrik.exitCode), null, 'the run ended with the ending shown');
       await page.click(`dialog[data-form="Form4"] ${selector('Command1')}`);
-      await page.waitForFunction(() => window.zubrik.ended, { timeout: 5000 });
+      await page.waitForFunction(() => window.zubrik.exitCode !== null, { timeout: 5000 });
       assert.equal(await page.evaluate(() => window.zubrik.exitCode), 0);
+      assert.match(await note(), /^ゲームは終わりました/);
       assert.equal(await page.$('dialog[open]'), null, 'a window left open');
+    });
+
+    await step('on a phone, the window scaled down, a tap picks what lies under the finger', async () => {
+      const phone = await browser.newPage();
+      await phone.evaluateOnNewDocument(recordFrames);
+      await phone.setViewport({ width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+      await phone.goto(server.url, { waitUntil: 'load' });
+      await untilLoaded(phone);
+      await phone.tap(selector('Cmd_nikusel'));
+      await untilForm(phone, 'Form2');
+      const zoom = await phone.$eval('dialog[data-form="Form2"]', (el) => Number(el.style.zoom));
+      assert.ok(zoom < 1, `Form2 not scaled down (zoom ${zoom})`);
+      const from = await frameCount(phone);
+      await pressStrip(phone, 'Form2', characterAt(1).x, characterAt(1).y, true);
+      await untilForm(phone, 'Form2', false);
+      await untilStill(phone, 100);
+      const shown = await framesSince(phone, from);
+      assert.equal(difference(shown[shown.length - 1], readPpm('standing-0-1')), null);
+      await phone.close();
     });
 
     await step('no console error all along', async () => assert.deepEqual(consoleErrors, []));
