@@ -1,4 +1,4 @@
-// Zubrik: the page end to end in one browser, as a player uses it: frames, boxes, pause, replay, dialogs, hidden mode, accessibility, a run-time error, ending.
+// Zubrik: the page end to end in one browser, as a player uses it: frames, boxes, pause, replay, focus and keys, dialogs, hidden mode, accessibility, the run's two ends, a phone.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
 // Usage: node e2e.js chromium|firefox SITE COUNTER_SITE FRAMES
@@ -9,33 +9,15 @@
 'use strict';
 
 const assert = require('assert/strict');
-const fs = require('fs');
-const path = require('path');
 const { launch } = require('./browsers');
 const { serve } = require('./site_server');
+const { recordFrames, expectedFrames, framesSince, assertSequence, frameCount, untilStill, untilDrawn,
+        untilShows } = require('./frames');
 const { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, pauseAJump,
         unlockHiddenMode } = require('./player');
 
 const [browserName, site, counterSite, framesDir] = process.argv.slice(2);
-
-// Every picture the main picture box puts on its canvas, read back from the
-// canvas itself as base64 RGBA and numbered in order; the last 100 are kept.
-function recordFrames() {
-  const put = CanvasRenderingContext2D.prototype.putImageData;
-  window.zubrikFrames = { count: 0, kept: [] };
-  CanvasRenderingContext2D.prototype.putImageData = function (...args) {
-    put.apply(this, args);
-    const canvas = this.canvas;
-    if (canvas.dataset.control !== 'Pic') return;
-    const bytes = this.getImageData(0, 0, canvas.width, canvas.height).data;
-    let text = '';
-    for (let i = 0; i < bytes.length; i += 0x8000)
-      text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
-    const frames = window.zubrikFrames;
-    frames.kept.push({ index: frames.count++, width: canvas.width, height: canvas.height, rgba: btoa(text) });
-    if (frames.kept.length > 100) frames.kept.shift();
-  };
-}
+const { readPpm, framesNamed } = expectedFrames(framesDir);
 
 // Every tone the page starts through Web Audio.
 function recordTones() {
@@ -45,63 +27,6 @@ function recordTones() {
     window.zubrikTones++;
     return start.apply(this, args);
   };
-}
-
-function readPpm(name) {
-  const data = fs.readFileSync(path.join(framesDir, name + '.ppm'));
-  const header = data.toString('latin1', 0, 32).match(/^P6\s+(\d+)\s+(\d+)\s+255\s/);
-  assert.ok(header, `${name}.ppm is no binary PPM`);
-  return { name, width: +header[1], height: +header[2], rgb: data.subarray(header[0].length) };
-}
-
-// Where a frame from the canvas first differs from an expected one; null when
-// they are the same to the pixel (every pixel opaque).
-function difference(frame, expected) {
-  if (frame.width !== expected.width || frame.height !== expected.height)
-    return `size ${frame.width}x${frame.height}, expected ${expected.width}x${expected.height}`;
-  const rgba = Buffer.from(frame.rgba, 'base64');
-  for (let i = 0, j = 0; j < expected.rgb.length; i += 4, j += 3) {
-    if (rgba[i] !== expected.rgb[j] || rgba[i + 1] !== expected.rgb[j + 1]
-        || rgba[i + 2] !== expected.rgb[j + 2] || rgba[i + 3] !== 255) {
-      const at = j / 3;
-      return `pixel ${at % frame.width},${Math.floor(at / frame.width)} is `
-        + `${[...rgba.subarray(i, i + 4)]}, expected ${[...expected.rgb.subarray(j, j + 3)]},255`;
-    }
-  }
-  return null;
-}
-
-function framesNamed(prefix) {
-  return fs.readdirSync(framesDir).map((file) => file.match(new RegExp(`^${prefix}-(\\d+)\\.ppm$`)))
-    .filter(Boolean).map((m) => +m[1]).sort((a, b) => a - b).map((n) => readPpm(`${prefix}-${n}`));
-}
-
-// The frames since `from`, repeats of the one before left out (a redraw of
-// the same picture is no new frame).
-async function framesSince(page, from) {
-  const frames = await page.evaluate((start) => window.zubrikFrames.kept.filter((f) => f.index >= start), from);
-  return frames.filter((frame, i) => i === 0 || frame.rgba !== frames[i - 1].rgba);
-}
-
-// Frame by frame: a flight passes some pictures twice (up and down alike).
-function assertSequence(frames, expected) {
-  const names = frames.map((frame, i) => (expected[i] && !difference(frame, expected[i])
-    ? expected[i] : expected.find((e) => !difference(frame, e)) || { name: '?' }).name);
-  assert.deepEqual(names, expected.map((e) => e.name), 'the frames shown, in order');
-}
-
-const frameCount = (page) => page.evaluate(() => window.zubrikFrames.count);
-
-// Until the picture has stood still for a while (a landing, a pause).
-async function untilStill(page, quiet = 300, bound = 10000) {
-  let count = await frameCount(page);
-  for (let still = 0, waited = 0; still < quiet; waited += 50) {
-    assert.ok(waited < bound, 'the picture never stood still');
-    await sleep(50);
-    const now = await frameCount(page);
-    still = now === count ? still + 50 : 0;
-    count = now;
-  }
 }
 
 const click = (page, control) => page.click(selector(control));
@@ -115,7 +40,7 @@ async function pressKeys(page, keys) {
   await page.keyboard.press(key);
   for (const modifier of held) await page.keyboard.up(modifier);
 }
-const openForm = (page, name) => page.$(`dialog[data-form="${name}"][open]`);
+
 
 // A press on a dialog's strip at (x, y) in its pictures' pixels, by mouse or
 // by a finger.
@@ -172,6 +97,12 @@ async function main() {
   await page.evaluateOnNewDocument(recordTones);
 
   const standing = readPpm('standing');
+  const flight = framesNamed('flight');
+  // Until a jump pressed when `from` frames had been drawn has landed.
+  const untilLanded = async (from) => {
+    await untilDrawn(page, from + flight.length + 1);
+    await untilShows(page, standing);
+  };
   try {
     await step('the page loads with its first frame and no console error', async () => {
       await page.goto(server.url, { waitUntil: 'load' });
@@ -185,8 +116,9 @@ async function main() {
     await step('a jump shows every frame of its flight, then the landing', async () => {
       const from = (await frameCount(page)) - 1;
       await click(page, 'Cmd_jump');
+      await untilLanded(from + 1);
       await untilStill(page);
-      assertSequence(await framesSince(page, from), [standing, ...framesNamed('flight'), standing]);
+      assertSequence(await framesSince(page, from), [standing, ...flight, standing]);
       assert.equal(await counter(page), '1');
     });
 
@@ -194,8 +126,10 @@ async function main() {
       const from = (await frameCount(page)) - 1;
       const started = Date.now();
       await click(page, 'Cmd_replay');
-      await untilStill(page, 400);
       const replay = framesNamed('replay');
+      await untilDrawn(page, from + replay.length + 2);
+      await untilShows(page, standing);
+      await untilStill(page, 400);
       assertSequence(await framesSince(page, from), [standing, ...replay, standing]);
       // 150 ms a tick: far slower than a jump's 20.
       assert.ok(Date.now() - started >= 150 * (replay.length - 1), 'the replay ran at a jump\'s speed');
@@ -205,9 +139,7 @@ async function main() {
     await step('a pause holds the jump with its overlay, a second press goes on', async () => {
       const paused = framesNamed('paused');
       await pauseAJump(page);
-      await untilStill(page);
-      const [held] = await framesSince(page, (await frameCount(page)) - 1);
-      assert.ok(paused.some((frame) => !difference(held, frame)), 'the paused frame is no paused flight');
+      await untilShows(page, paused);
       // Paused, the jump's buttons take no focus.
       assert.equal(await tabIndexOf(page, 'Cmd_jump'), -1);
       const count = await counter(page);
@@ -215,6 +147,7 @@ async function main() {
       await sleep(200);
       assert.equal(await frameCount(page), before, 'frames went on while paused');
       await click(page, 'Cmd_pause');
+      await untilShows(page, standing);
       await untilStill(page);
       assertSequence((await framesSince(page, (await frameCount(page)) - 1)), [standing]);
       assert.equal(await counter(page), count, 'the press that went on counted as a jump');
@@ -242,8 +175,9 @@ async function main() {
       // Both would count if the button also clicked by itself: two presses in one flight count.
       for (const key of ['Enter', ' ']) {
         const before = Number(await counter(page));
+        const from = await frameCount(page);
         await page.keyboard.press(key);
-        await untilStill(page);
+        await untilLanded(from);
         assert.equal(Number(await counter(page)), before + 1, `${JSON.stringify(key)} on ジャンプ`);
       }
     });
@@ -264,14 +198,10 @@ async function main() {
           await page.keyboard.press('Enter');
         }
         await untilForm(page, pick.form);
-        const from = await frameCount(page);
         if (pick.pointer) await pressStrip(page, pick.form, pick.pointer.x, pick.pointer.y, pick.touch);
         else for (const key of pick.keys) await page.keyboard.press(key);
         await untilForm(page, pick.form, false);
-        await untilStill(page, 100);
-        const shown = await framesSince(page, from);
-        assert.ok(shown.length, `${how}: nothing redrawn`);
-        assert.equal(difference(shown[shown.length - 1], readPpm(pick.frame)), null, `${how}`);
+        await untilShows(page, readPpm(pick.frame)).catch((error) => assert.fail(`${how}: ${error.message}`));
       }
       // Escape leaves the dialog and the game as they were.
       await click(page, 'Cmd_nikusel');
@@ -311,9 +241,7 @@ async function main() {
       await untilForm(page, 'Form2');
       await pressStrip(page, 'Form2', characterAt(3).x, characterAt(3).y);
       await untilForm(page, 'Form2', false);
-      await untilStill(page, 100);
-      const [shown] = await framesSince(page, (await frameCount(page)) - 1);
-      assert.equal(difference(shown, readPpm('standing-2-3')), null, 'the hidden character');
+      await untilShows(page, readPpm('standing-2-3'));
     });
 
     if (browserName === 'chromium') {
@@ -390,12 +318,9 @@ async function main() {
       await untilForm(phone, 'Form2');
       const zoom = await phone.$eval('dialog[data-form="Form2"]', (el) => Number(el.style.zoom));
       assert.ok(zoom < 1, `Form2 not scaled down (zoom ${zoom})`);
-      const from = await frameCount(phone);
       await pressStrip(phone, 'Form2', characterAt(1).x, characterAt(1).y, true);
       await untilForm(phone, 'Form2', false);
-      await untilStill(phone, 100);
-      const shown = await framesSince(phone, from);
-      assert.equal(difference(shown[shown.length - 1], readPpm('standing-0-1')), null);
+      await untilShows(phone, readPpm('standing-0-1'));
       await phone.close();
     });
 
