@@ -3,6 +3,7 @@
 #include "platform/web/WebControl.h"
 
 #include "platform/CommandButton.h"
+#include "platform/Form.h"
 #include "platform/Frame.h"
 #include "platform/Image.h"
 #include "platform/ImageBox.h"
@@ -105,6 +106,11 @@ void WebControl::update()
     place();
     showText();
     showAccessible();
+    // Whether a control takes the focus follows the frames it lies in.
+    if (model().kind() == ControlKind::Frame)
+        for (const auto &control : model().form().controls())
+            if (control->container() == &model() && control->peer())
+                control->peer()->update();
 }
 
 void WebControl::place()

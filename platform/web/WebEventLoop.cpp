@@ -9,8 +9,7 @@
 
 void WebEventLoop::post(const void *target, Action action)
 {
-    if (!m_quitting)
-        m_posted.push_back({ target, std::move(action) });
+    m_posted.push_back({ target, std::move(action) });
 }
 
 void WebEventLoop::forget(const void *target)
@@ -33,6 +32,4 @@ void WebEventLoop::run(const std::function<bool()> &done)
         m_posted.pop_front();
         action();
     }
-    if (m_quitting)
-        m_posted.clear();
 }

@@ -16,7 +16,7 @@ class WebEventLoop
 public:
     using Action = std::function<void()>;
 
-    // Queued, to run once the loop gets to it; dropped once the run is over.
+    // Queued, to run once the loop gets to it.
     void post(const void *target, Action action);
     // Drops what is still queued for a model that goes.
     void forget(const void *target);
