@@ -4,7 +4,8 @@
 // Usage: zubrik_expected_frames DIR [STAGE:CELL ...]. Writes, as
 // binary PPM: DIR/standing.ppm; DIR/flight-N.ppm after tick N of a jump with
 // the first character on the first stage, DIR/paused-N.ppm that frame paused;
-// DIR/replay-N.ppm after tick N of that jump's replay; then for each
+// DIR/replay-N.ppm after tick N of that jump's replay, DIR/paused-replay-N.ppm
+// that frame paused; then for each
 // STAGE:CELL (stage 0-3, character cell 0-3) DIR/standing-STAGE-CELL.ppm. The
 // game on the headless toolkit gives the positions; the pictures are composed
 // from the PNG files apart from the game's compositor, and each must be what
@@ -67,27 +68,40 @@ int main(int argc, char *argv[])
         return ticks - 1;
     };
 
+    // What a pause shows after `ticks` ticks of a jump, or of its replay.
+    const auto pausedAfter = [&](int ticks, bool replaying, const std::string &name) {
+        GameDriver paused;
+        paused.jump();
+        if (replaying) {
+            if (paused.tickUntilLanded() < 0)
+                return false;
+            paused.replay();
+        }
+        for (int i = 0; i < ticks; ++i)
+            paused.tick();
+        paused.pause();
+        const GameState &s = paused.state;
+        const FrameInputs in { s.charFrameX, 0, s.charY, s.shadowFrameX, s.paused,
+                               paused.form->timer().interval() };
+        return s.paused == 1 && firstDifference(paused.frame(), frames.compose(in)).empty()
+            && write(in, name);
+    };
+
     if (!drawn(inputs(), "standing"))
         return 1;
     game.jump();
     const int flight = ticked("flight");
-    for (int tick = 1; tick <= flight; ++tick) {
-        GameDriver paused;
-        paused.jump();
-        for (int i = 0; i < tick; ++i)
-            paused.tick();
-        paused.pause();
-        const GameState &s = paused.state;
-        const FrameInputs in { s.charFrameX, 0, s.charY, s.shadowFrameX, s.paused, 20 };
-        if (s.paused != 1 || !firstDifference(paused.frame(), frames.compose(in)).empty()
-            || !write(in, "paused-" + std::to_string(tick)))
+    for (int tick = 1; tick <= flight; ++tick)
+        if (!pausedAfter(tick, false, "paused-" + std::to_string(tick)))
             return 1;
-    }
     game.replay();
     const int replay = ticked("replay");
     std::printf("%d frames in flight, %d in the replay\n", flight, replay);
     if (flight <= 0 || replay <= 0 || !drawn(inputs(), "standing"))
         return 1;
+    for (int tick = 1; tick <= replay; ++tick)
+        if (!pausedAfter(tick, true, "paused-replay-" + std::to_string(tick)))
+            return 1;
 
     // Set as the selection dialogs set them on a pick.
     for (int i = 2; i < argc; ++i) {
