@@ -1,4 +1,4 @@
-// Zubrik: a command button's peer: a system push button, clicked by mouse, Space and Return.
+// Zubrik: a command button's peer: a system push button, clicked by the mouse (the keys are the form's).
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 

@@ -5,59 +5,98 @@
 #include "platform/win32/Win32Form.h"
 #include "platform/win32/Win32Toolkit.h"
 
+namespace {
+
+// A system button takes the focus when pressed. For a control that the model
+// says takes none, the press is handled with the focus refused to it: the
+// button still pushes and clicks, the focus stays where it was.
+thread_local HWND focusRefusedTo = nullptr;
+
+LRESULT CALLBACK refuseFocus(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_SETFOCUS && reinterpret_cast<HWND>(wParam) == focusRefusedTo)
+        return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT withoutFocus(WNDPROC proc, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    HHOOK hook = SetWindowsHookExW(WH_CBT, refuseFocus, nullptr, GetCurrentThreadId());
+    focusRefusedTo = window;
+    const LRESULT result = CallWindowProcW(proc, window, message, wParam, lParam);
+    focusRefusedTo = nullptr;
+    if (hook)
+        UnhookWindowsHookEx(hook);
+    return result;
+}
+
+} // namespace
+
 Win32Control::Win32Control(Win32Form &form, Control &control, const wchar_t *windowClass,
                            DWORD style, DWORD exStyle, int id, const std::wstring &text)
-    : m_form(form), m_control(control),
+    : ControlPeer(control), m_form(form),
       m_window(CreateWindowExW(exStyle, windowClass, text.c_str(),
                                style | WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, form.window(),
                                reinterpret_cast<HMENU>(INT_PTR(id)),
-                               Win32Toolkit::instance().module(), this))
+                               Win32Toolkit::instance().module(), nullptr))
 {
     SetWindowLongPtrW(m_window, GWLP_USERDATA, LONG_PTR(this));
+    m_classProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc)));
     SendMessageW(m_window, WM_SETFONT, WPARAM(font()), FALSE);
-    m_control.attach(this);
-}
-
-LRESULT CALLBACK Win32Control::drawnWindowProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam)
-{
-    if (auto *peer = reinterpret_cast<Win32Control *>(GetWindowLongPtrW(window, GWLP_USERDATA)))
-        return peer->message(message, wParam, lParam);
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-LRESULT Win32Control::message(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcW(m_window, message, wParam, lParam);
 }
 
 Win32Control::~Win32Control()
 {
-    m_control.attach(nullptr);
-    SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+    // The class's own procedure cleans up after the window as it goes.
+    SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_classProc));
     DestroyWindow(m_window);
+}
+
+bool Win32Control::isPress(UINT message)
+{
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK Win32Control::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *peer = reinterpret_cast<Win32Control *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (isPress(message))
+        peer->model().pointerPressed();
+    return peer->message(message, wParam, lParam);
+}
+
+LRESULT Win32Control::message(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (isPress(message) && !model().takesFocus())
+        return withoutFocus(m_classProc, m_window, message, wParam, lParam);
+    return CallWindowProcW(m_classProc, m_window, message, wParam, lParam);
 }
 
 HFONT Win32Control::font() const
 {
-    return Win32Toolkit::instance().font(m_control.font(), m_form.scale());
-}
-
-RECT Win32Control::placement() const
-{
-    const POINT at = m_form.origin(m_control);
-    return { at.x, at.y, at.x + m_control.pixelWidth(), at.y + m_control.pixelHeight() };
+    return Win32Toolkit::instance().font(model().font(), m_form.scale());
 }
 
 void Win32Control::place()
 {
-    const RECT designed = placement();
+    const PixelRect designed = model().pixelRectInForm();
     const int scale = m_form.scale();
     RECT now {};
     GetWindowRect(m_window, &now);
     MapWindowPoints(HWND_DESKTOP, m_form.window(), reinterpret_cast<POINT *>(&now), 2);
-    const RECT wanted { designed.left * scale, designed.top * scale, designed.right * scale,
-                        designed.bottom * scale };
+    const RECT wanted { designed.x * scale, designed.y * scale, (designed.x + designed.width) * scale,
+                        (designed.y + designed.height) * scale };
     if (!EqualRect(&now, &wanted))
         SetWindowPos(m_window, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
                      wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -66,11 +105,12 @@ void Win32Control::place()
 void Win32Control::update()
 {
     place();
+    const Control &control = model();
     const bool shown = (GetWindowLongW(m_window, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (shown != m_control.visible())
-        ShowWindow(m_window, m_control.visible() ? SW_SHOWNA : SW_HIDE);
-    if ((IsWindowEnabled(m_window) != FALSE) != m_control.enabled())
-        EnableWindow(m_window, m_control.enabled());
+    if (shown != control.visible())
+        ShowWindow(m_window, control.visible() ? SW_SHOWNA : SW_HIDE);
+    if ((IsWindowEnabled(m_window) != FALSE) != control.enabled())
+        EnableWindow(m_window, control.enabled());
 }
 
 void Win32Control::rescale()
@@ -93,5 +133,5 @@ void Win32Control::setFocus()
 
 bool Win32Control::hasFocus() const
 {
-    return m_form.focusedControl() == &m_control;
+    return m_form.focusedControl() == &model();
 }

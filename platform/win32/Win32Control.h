@@ -10,19 +10,19 @@
 
 class Win32Form;
 
+// Every control's window, the system's and the program's own classes alike,
+// runs through windowProc(), which tells the model of each press of the mouse
+// before the control handles it.
 class Win32Control : public ControlPeer
 {
 public:
-    // Makes the child window (hidden and placed by the first update()) and
-    // attaches this peer to the model.
+    // Makes the child window of the form's (hidden and placed by the first
+    // update()); the peer attaches itself to the model.
     Win32Control(Win32Form &form, Control &control, const wchar_t *windowClass, DWORD style,
                  DWORD exStyle, int id, const std::wstring &text = {});
     ~Win32Control() override;
-    Win32Control(const Win32Control &) = delete;
-    Win32Control &operator=(const Win32Control &) = delete;
 
     HWND window() const { return m_window; }
-    Control &model() const { return m_control; }
     Win32Form &form() const { return m_form; }
 
     // ControlPeer: placement, visibility and enabled state.
@@ -36,21 +36,22 @@ public:
     virtual void command(int) {}
     virtual HBRUSH colours(HDC) { return nullptr; }
 
-    // The window procedure of the controls the program draws itself, which
-    // hands each message to the peer's message().
-    static LRESULT CALLBACK drawnWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // A press of a mouse button.
+    static bool isPress(UINT message);
 
 protected:
-    // The control's own placement in designed pixels (a line computes its own).
-    virtual RECT placement() const;
-    void place();
     // The window drawn again when the loop is idle.
     void invalidate() const;
     HFONT font() const;
+    // A message for the control; by default its class's own handling.
     virtual LRESULT message(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void place();
+
     Win32Form &m_form;
-    Control &m_control;
     HWND m_window;
+    // The class's procedure, which windowProc() hands on to.
+    WNDPROC m_classProc = nullptr;
 };

@@ -8,7 +8,6 @@
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
-#include "platform/Program.h"
 #include "platform/Twips.h"
 #include "platform/win32/Win32CommandButton.h"
 #include "platform/win32/Win32Dpi.h"
@@ -21,7 +20,7 @@
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32Toolkit.h"
 
-#include <algorithm>
+#include <windowsx.h>
 
 namespace {
 
@@ -103,17 +102,14 @@ void Win32Form::setTabOrder()
     // The design lists the controls bottom first: each goes on top in turn.
     for (const auto &peer : m_peers)
         SetWindowPos(peer->window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    // Tab walks the children from the top of the stack down. The controls the
-    // tab order names lie clear of the others, so they can head the stack in
-    // that order without covering anything.
+    // Assistive tools walk the children from the top of the stack down: the
+    // controls Tab reaches head it in their order. They lie clear of the
+    // others, so that covers nothing.
     HWND previous = HWND_TOP;
-    for (const std::string &name : m_form.tabOrder()) {
-        for (const auto &peer : m_peers) {
-            if (peer->model().fullName() != name)
-                continue;
-            SetWindowPos(peer->window(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            previous = peer->window();
-        }
+    for (const Control *control : m_form.tabOrderControls()) {
+        HWND window = static_cast<const Win32Control *>(control->peer())->window();
+        SetWindowPos(window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = window;
     }
 }
 
@@ -131,26 +127,10 @@ Win32Control *Win32Form::peerOf(HWND control) const
     return nullptr;
 }
 
-POINT Win32Form::origin(const Control &control) const
-{
-    POINT at { control.pixelLeft(), control.pixelTop() };
-    if (control.containerName().empty())
-        return at;
-    for (const auto &peer : m_peers) {
-        const Control &frame = peer->model();
-        if (frame.kind() == ControlKind::Frame && frame.fullName() == control.containerName()) {
-            const POINT corner = origin(frame);
-            at.x += corner.x;
-            at.y += corner.y;
-        }
-    }
-    return at;
-}
-
 void Win32Form::containerMoved(const Control &frame)
 {
     for (const auto &peer : m_peers)
-        if (peer->model().containerName() == frame.fullName())
+        if (peer->model().container() == &frame)
             peer->update();
 }
 
@@ -246,7 +226,6 @@ void Win32Form::unload()
 {
     endModal();
     ShowWindow(m_window, SW_HIDE);
-    m_toolkit.formUnloaded();
 }
 
 Control *Win32Form::focusedControl() const
@@ -264,33 +243,23 @@ void Win32Form::focus(HWND control)
         SetFocus(control);
 }
 
-bool Win32Form::preTranslateKey(MSG &message)
+bool Win32Form::preTranslateKey(const MSG &message)
 {
     const auto key = std::int16_t(message.wParam);
     const std::int16_t shift = Win32Keys::shiftState();
-    const bool down = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    // The form sees every key first and never swallows it; a release only once.
-    if (down)
-        m_form.keyDown(key, shift);
-    else
-        m_form.keyUp(key, shift);
-    if (Program::endingWithError())
-        return true;
-    if (down) {
-        Control *focused = focusedControl();
-        const bool onButton = focused && focused->kind() == ControlKind::CommandButton;
-        // Return clicks the focused button on every press, so a held key repeats.
-        if (onButton && key == VK_RETURN) {
-            static_cast<CommandButton *>(focused)->click();
-            return true;
-        }
-        // Tab moves the focus, Space presses the focused button; any other key
-        // is the form's, if it wants it.
-        const bool dialogKey = key == VK_TAB || (onButton && key == VK_SPACE);
-        if (!dialogKey && m_form.keyPress(key))
-            return true;
-    }
-    return IsDialogMessageW(m_window, &message) != FALSE;
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN)
+        return m_form.pressKey(key, shift);
+    return m_form.releaseKey(key, shift);
+}
+
+void Win32Form::pressed(LPARAM at)
+{
+    // Labels, rules, pictures and frames let the mouse through to the window
+    // beneath: the press is theirs all the same.
+    const POINT point { GET_X_LPARAM(at), GET_Y_LPARAM(at) };
+    HWND child = ChildWindowFromPointEx(m_window, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
+    if (Win32Control *peer = peerOf(child))
+        peer->model().pointerPressed();
 }
 
 LRESULT CALLBACK Win32Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -322,6 +291,11 @@ LRESULT Win32Form::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (Win32Control *peer = peerOf(reinterpret_cast<HWND>(lParam)))
             if (HBRUSH brush = peer->colours(reinterpret_cast<HDC>(wParam)))
                 return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        pressed(lParam);
         break;
     case WM_ERASEBKGND: {
         RECT area;

@@ -15,7 +15,7 @@ class Win32Toolkit;
 class Win32Form : public FormPeer
 {
 public:
-    // Control ids start above the dialog manager's own (IDOK, IDCANCEL).
+    // Control ids start above the system's own (IDOK, IDCANCEL).
     static constexpr int firstControlId = 100;
 
     Win32Form(Win32Toolkit &toolkit, Form &form);
@@ -29,22 +29,19 @@ public:
     void unload() override;
     Control *focusedControl() const override;
 
-    Form &model() const { return m_form; }
     HWND window() const { return m_window; }
     // Device pixels per designed pixel.
     int scale() const { return m_scale; }
     HBRUSH backBrush() const { return m_backBrush; }
     COLORREF backColor() const { return m_backColor; }
-    // Where a control lies in the window's client area, in designed pixels:
-    // a control in a frame is placed from the frame's corner.
-    POINT origin(const Control &control) const;
-    // A control's peer moved: what lies in it follows.
+    // A frame's peer moved: what lies in it follows.
     void containerMoved(const Control &frame);
     // Gives the control the focus now, or when the window next becomes active.
     void focus(HWND control);
 
-    // A key message for this window or a control of it; true if it is used up.
-    bool preTranslateKey(MSG &message);
+    // A key message for this window or a control of it, as the form answers
+    // it: true if it is spent and goes no further.
+    bool preTranslateKey(const MSG &message);
 
     // The form window class's procedure.
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -54,6 +51,8 @@ private:
     std::unique_ptr<Win32Control> makePeer(Control &control, int id);
     Win32Control *peerWithId(int id) const;
     Win32Control *peerOf(HWND control) const;
+    // The press of a mouse button at a point of the client area.
+    void pressed(LPARAM at);
     void setTabOrder();
     // Rescales the window and every control for a new dpi.
     void applyScale(int dpi);

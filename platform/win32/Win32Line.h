@@ -12,9 +12,5 @@ public:
     Win32Line(Win32Form &form, Line &line, int id);
 
 protected:
-    RECT placement() const override;
     LRESULT message(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    Line &m_line;
 };

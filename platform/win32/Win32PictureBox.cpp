@@ -3,7 +3,6 @@
 #include "platform/win32/Win32PictureBox.h"
 
 #include "platform/PictureBox.h"
-#include "platform/Twips.h"
 #include "platform/win32/Win32Bitmap.h"
 #include "platform/win32/Win32Form.h"
 #include "platform/win32/Win32Keys.h"
@@ -11,27 +10,14 @@
 
 #include <windowsx.h>
 
-namespace {
-
-DWORD pictureStyle(const PictureBox &box)
-{
-    return box.tabStop() ? WS_TABSTOP : 0;
-}
-
-} // namespace
-
 Win32PictureBox::Win32PictureBox(Win32Form &form, PictureBox &box, int id)
-    : Win32Control(form, box, Win32Toolkit::pictureClass, pictureStyle(box), 0, id), m_box(box)
+    : Win32Control(form, box, Win32Toolkit::pictureClass, 0, 0, id), m_box(box)
 {
     update();
 }
 
 void Win32PictureBox::update()
 {
-    const LONG style = GetWindowLongW(window(), GWL_STYLE);
-    const LONG wanted = LONG((style & ~WS_TABSTOP) | pictureStyle(m_box));
-    if (wanted != style)
-        SetWindowLongW(window(), GWL_STYLE, wanted);
     Win32Control::update();
     // Shown once the handler that changed it returns.
     invalidate();
@@ -84,13 +70,13 @@ void Win32PictureBox::paint(HDC dc)
 
 void Win32PictureBox::reportMouse(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // In twips of the client area, inside the border.
-    const int scale = form().scale();
-    const float x = float((double(GET_X_LPARAM(lParam)) / scale - m_box.border()) * Twips::perPixel);
-    const float y = float((double(GET_Y_LPARAM(lParam)) / scale - m_box.border()) * Twips::perPixel);
+    // In the box's own pixels from its outer corner: the border lies in the
+    // client area.
+    const double scale = form().scale();
+    const double x = GET_X_LPARAM(lParam) / scale, y = GET_Y_LPARAM(lParam) / scale;
     const std::int16_t shift = Win32Keys::shiftState();
     if (message == WM_MOUSEMOVE) {
-        m_box.mouseMove(Win32Keys::mouseButtons(wParam), shift, x, y);
+        m_box.mouseMoveAt(Win32Keys::mouseButtons(wParam), shift, x, y);
         return;
     }
     std::int16_t button = MouseButton::Left;
@@ -98,10 +84,7 @@ void Win32PictureBox::reportMouse(UINT message, WPARAM wParam, LPARAM lParam)
         button = MouseButton::Right;
     else if (message == WM_MBUTTONDOWN)
         button = MouseButton::Middle;
-    // A box the keyboard reaches takes the focus by click too.
-    if (m_box.tabStop())
-        setFocus();
-    m_box.mouseDown(button, shift, x, y);
+    m_box.mouseDownAt(button, shift, x, y);
 }
 
 LRESULT Win32PictureBox::message(UINT message, WPARAM wParam, LPARAM lParam)
@@ -116,9 +99,6 @@ LRESULT Win32PictureBox::message(UINT message, WPARAM wParam, LPARAM lParam)
         EndPaint(window(), &paint);
         return 0;
     }
-    case WM_GETDLGCODE:
-        // The dialogs' strips take the arrows, Return and characters themselves.
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         invalidate();

@@ -2,10 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/win32/Win32Toolkit.h"
 
-#include "platform/Form.h"
-#include "platform/Program.h"
 #include "platform/win32/FontChoice.h"
-#include "platform/win32/Win32Control.h"
 #include "platform/win32/Win32Form.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32Timer.h"
@@ -97,7 +94,8 @@ void Win32Toolkit::registerClasses()
     for (const wchar_t *name : { pictureClass, imageClass, lineClass }) {
         WNDCLASSEXW drawn {};
         drawn.cbSize = sizeof(drawn);
-        drawn.lpfnWndProc = Win32Control::drawnWindowProc;
+        // Each control's peer puts its own procedure before this one.
+        drawn.lpfnWndProc = DefWindowProcW;
         drawn.hInstance = m_instance;
         drawn.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         drawn.lpszClassName = name;
@@ -161,29 +159,7 @@ void Win32Toolkit::quit(int exitCode)
     PostQuitMessage(exitCode);
 }
 
-void Win32Toolkit::formUnloaded()
-{
-    const bool anyLoaded = std::any_of(m_forms.begin(), m_forms.end(),
-                                       [](const Win32Form *form) { return form->model().isLoaded(); });
-    if (!anyLoaded)
-        quit(0);
-}
-
-int Win32Toolkit::run(Form &startForm)
-{
-    int status = Program::runtimeErrorExitCode;
-    if (!Program::endingWithError()) {
-        startForm.show();
-        status = run();
-    }
-    // The error's status stands, whatever closed the windows after it.
-    if (Program::endingWithError())
-        status = Program::runtimeErrorExitCode;
-    Program::resetAfterRun();
-    return status;
-}
-
-int Win32Toolkit::run()
+int Win32Toolkit::exec()
 {
     runWhile([] { return true; });
     // A quit asked for outside any loop, or passed on by the last one, is spent.
@@ -221,24 +197,21 @@ void Win32Toolkit::runWhile(const std::function<bool()> &condition)
         PostQuitMessage(m_exitCode);
 }
 
-bool Win32Toolkit::preTranslate(MSG &message)
+bool Win32Toolkit::preTranslate(const MSG &message)
 {
-    if (!message.hwnd)
+    switch (message.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        break;
+    default:
         return false;
-    HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    for (Win32Form *form : m_forms) {
-        if (form->window() != root)
-            continue;
-        switch (message.message) {
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-        case WM_KEYUP:
-        case WM_SYSKEYUP:
-            return form->preTranslateKey(message);
-        default:
-            return IsDialogMessageW(root, &message) != FALSE;
-        }
     }
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    for (Win32Form *form : m_forms)
+        if (form->window() == root)
+            return form->preTranslateKey(message);
     return false;
 }
 

@@ -14,7 +14,6 @@
 #include <tuple>
 #include <vector>
 
-class Form;
 class Win32Form;
 class Win32Timer;
 
@@ -23,7 +22,7 @@ class Win32Timer;
 // inside the message box's loop and a modal form's.
 //
 // A program, or a benchmark, makes the toolkit, its forms and timers, then
-// calls run(), which returns the status quit() was given.
+// runs (Program::run, or exec()) until quit().
 class Win32Toolkit : public Toolkit
 {
 public:
@@ -44,16 +43,10 @@ public:
     std::unique_ptr<TimerPeer> createPeer(Timer &timer) override;
     void showMessage(const std::string &prompt, const std::string &title) override;
     void beep() override;
+    // The message loop, until quit(); a later one starts afresh.
+    int exec() override;
     void quit(int exitCode) override;
 
-    // Shows the start-up form and runs until the program ends; returns the
-    // exit status: Program::runtimeErrorExitCode once a run-time error that no
-    // handler trapped has ended it, whatever closed the windows after. If such
-    // an error in the form's Load has ended the program already, nothing is
-    // shown. A later run starts afresh.
-    int run(Form &startForm);
-    // Runs the message loop until quit(); returns its status.
-    int run();
     // Runs the message loop while the condition holds and the program is not
     // ending (a modal show's loop).
     void runWhile(const std::function<bool()> &condition);
@@ -65,12 +58,10 @@ public:
     HFONT font(const Font &font, int scale);
 
     // Form windows register while they exist, so that a modal show can
-    // disable the others and the program can end when none is loaded.
+    // disable the others and keys reach the form they are typed in.
     void addForm(Win32Form *form);
     void removeForm(Win32Form *form);
     const std::vector<Win32Form *> &forms() const { return m_forms; }
-    // A form was unloaded: with none loaded any more, the program ends.
-    void formUnloaded();
 
     // Timers post their ticks to the toolkit's message window, by number.
     HWND messageWindow() const { return m_messageWindow; }
@@ -81,8 +72,8 @@ public:
 private:
     static LRESULT CALLBACK messageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void registerClasses();
-    // Keys go to the form first, then to the dialog keys (Tab, Space).
-    bool preTranslate(MSG &message);
+    // Keys go to the form they are typed in, which may spend them.
+    bool preTranslate(const MSG &message);
     std::wstring fontFamily();
 
     HINSTANCE m_instance;

@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "core/Form1.h"
 #include "core/GameState.h"
+#include "platform/Program.h"
 #include "platform/win32/Win32Toolkit.h"
 
 #include "platform/win32/Win32Api.h"
@@ -13,5 +14,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
     // Owned here: a handler of this window may still be on the stack inside a
     // nested loop when the window closes.
     Form1 mainWindow(state);
-    return toolkit.run(mainWindow);
+    return Program::run(mainWindow);
 }

@@ -8,6 +8,7 @@
 #include "core/Form1.h"
 #include "core/GameState.h"
 #include "platform/Label.h"
+#include "platform/Program.h"
 #include "platform/win32/Win32Toolkit.h"
 
 #include <windows.h>
@@ -20,5 +21,5 @@ int main(int argc, char *argv[])
     GameState state;
     Form1 mainWindow(state);
     mainWindow.Lbl_count.setCaption(argv[1]);
-    return toolkit.run(mainWindow);
+    return Program::run(mainWindow);
 }
