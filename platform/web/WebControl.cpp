@@ -3,25 +3,47 @@
 #include "platform/web/WebControl.h"
 
 #include "platform/CommandButton.h"
-#include "platform/Form.h"
 #include "platform/Frame.h"
 #include "platform/Image.h"
 #include "platform/ImageBox.h"
 #include "platform/Label.h"
-#include "platform/Line.h"
 #include "platform/PictureBox.h"
 #include "platform/Rounding.h"
-#include "platform/Twips.h"
+#include "platform/web/WebEventLoop.h"
 #include "platform/web/WebPage.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 namespace {
+
+// A sunken label's edge, as the original platform draws it.
+constexpr int labelFramePixels = 2;
 
 int rgb(const std::optional<Color> &colour)
 {
     return colour ? int(colour->pixel() & 0xffffffu) : -1;
+}
+
+// The page's name for each kind: its element and class.
+const char *kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::CommandButton: return "button";
+    case ControlKind::Label: return "label";
+    case ControlKind::PictureBox: return "picture";
+    case ControlKind::Frame: return "frame";
+    case ControlKind::Line: return "line";
+    case ControlKind::ImageBox: return "image";
+    }
+    return "label";
+}
+
+const char *textAlign(Alignment alignment)
+{
+    switch (alignment) {
+    case Alignment::Left: return "left";
+    case Alignment::Right: return "right";
+    case Alignment::Center: return "center";
+    }
+    return "left";
 }
 
 const std::string *caption(const Control &control)
@@ -37,22 +59,24 @@ const std::string *caption(const Control &control)
 
 } // namespace
 
-WebControl::WebControl(Control &control, const Control *container) : m_control(control)
+WebControl::WebControl(WebEventLoop &loop, Control &control) : ControlPeer(control), m_loop(loop)
 {
-    zubrik_control_create(&control.form(), &control, int(control.kind()), control.fullName().c_str(),
-                          container);
+    zubrik_control_create(&control.form(), &control, kindName(control.kind()), control.fullName().c_str(),
+                          control.container());
     const Font &font = control.font();
-    int fore = -1, back = -1, border = 0, alignment = int(Alignment::Left);
+    int fore = -1, back = -1;
+    Alignment alignment = Alignment::Left;
     if (const auto *label = dynamic_cast<const Label *>(&control)) {
         fore = rgb(label->foreColor());
         back = rgb(label->backColor());
-        border = label->borderStyle();
-        alignment = int(label->alignment());
+        alignment = label->alignment();
     } else if (const auto *box = dynamic_cast<const PictureBox *>(&control)) {
         back = rgb(box->backColor());
     }
-    zubrik_control_style(&control, fontPixels(font.points), font.bold, fore, back, border, alignment);
-    if (const auto *image = dynamic_cast<const ImageBox *>(&control)) {
+    const auto *image = dynamic_cast<const ImageBox *>(&control);
+    zubrik_control_style(&control, fontPixels(font.points), font.bold, fore, back, textAlign(alignment),
+                         image && image->stretch());
+    if (image) {
         const Image &picture = image->picture();
         zubrik_picture_put(&control, picture.data(), picture.width(), picture.height());
     }
@@ -61,12 +85,19 @@ WebControl::WebControl(Control &control, const Control *container) : m_control(c
 
 WebControl::~WebControl()
 {
-    zubrik_control_destroy(&m_control);
+    m_loop.forget(&model());
+    zubrik_control_destroy(&model());
 }
 
 int WebControl::fontPixels(double points)
 {
     return int(Rounding::halfEven(points * 4 / 3));
+}
+
+int WebControl::border() const
+{
+    const auto *label = dynamic_cast<const Label *>(&model());
+    return label && label->borderStyle() != 0 ? labelFramePixels : 0;
 }
 
 void WebControl::update()
@@ -78,72 +109,55 @@ void WebControl::update()
 
 void WebControl::place()
 {
-    int left = m_control.pixelLeft(), top = m_control.pixelTop();
-    int width = m_control.pixelWidth(), height = m_control.pixelHeight();
-    if (const auto *line = dynamic_cast<const Line *>(&m_control)) {
-        // The end point itself is left out, so a rule is as long as its span.
-        const int x1 = Twips::toPixels(line->x1()), y1 = Twips::toPixels(line->y1());
-        const int x2 = Twips::toPixels(line->x2()), y2 = Twips::toPixels(line->y2());
-        left = std::min(x1, x2);
-        top = std::min(y1, y2);
-        width = std::max(std::abs(x2 - x1), 1);
-        height = std::max(std::abs(y2 - y1), 1);
-    } else if (const auto *image = dynamic_cast<const ImageBox *>(&m_control); image && !image->stretch()) {
-        width = image->picture().width();
-        height = image->picture().height();
-    }
-    const int tabIndex = m_tabPosition > 0 ? m_tabPosition : (m_control.tabStop() ? 0 : -1);
-    const std::array<int, 7> placed { left, top, width, height, m_control.visible(),
-                                      m_control.enabled(), tabIndex };
+    const Control &control = model();
+    const PixelRect rect = control.pixelRect();
+    const std::array<int, 8> placed { rect.x, rect.y, rect.width, rect.height, border(),
+                                      control.visible(), control.enabled(), control.takesFocus() };
     if (m_everPlaced && placed == m_placed)
         return;
     m_placed = placed;
     m_everPlaced = true;
-    zubrik_control_place(&m_control, left, top, width, height, placed[4], placed[5], tabIndex);
+    zubrik_control_place(&control, rect.x, rect.y, rect.width, rect.height, placed[4], placed[5],
+                         placed[6], placed[7]);
 }
 
 void WebControl::showText()
 {
-    const std::string *text = caption(m_control);
+    const std::string *text = caption(model());
     if (!text || (m_textShown && *text == m_text))
         return;
     m_text = *text;
     m_textShown = true;
-    zubrik_control_text(&m_control, m_text.c_str());
+    zubrik_control_text(&model(), m_text.c_str());
 }
 
 void WebControl::showAccessible()
 {
-    if (m_control.accessibleName() == m_accessibleName
-        && m_control.accessibleDescription() == m_accessibleDescription)
+    const Control &control = model();
+    if (control.accessibleName() == m_accessibleName
+        && control.accessibleDescription() == m_accessibleDescription)
         return;
-    m_accessibleName = m_control.accessibleName();
-    m_accessibleDescription = m_control.accessibleDescription();
-    zubrik_control_accessible(&m_control, m_accessibleName.c_str(), m_accessibleDescription.c_str());
+    m_accessibleName = control.accessibleName();
+    m_accessibleDescription = control.accessibleDescription();
+    zubrik_control_accessible(&control, m_accessibleName.c_str(), m_accessibleDescription.c_str());
 }
 
 ControlPeer::PixelSize WebControl::fittedSize() const
 {
-    const auto *label = dynamic_cast<const Label *>(&m_control);
+    const auto *label = dynamic_cast<const Label *>(&model());
     if (!label)
         return {};
     const int packed = zubrik_label_measure(label->caption().c_str(), fontPixels(label->font().points),
-                                            label->font().bold, label->borderStyle());
-    return { packed >> 16, packed & 0xffff };
+                                            label->font().bold);
+    return { (packed >> 16) + 2 * border(), (packed & 0xffff) + 2 * border() };
 }
 
 void WebControl::setFocus()
 {
-    zubrik_control_focus(&m_control);
+    zubrik_control_focus(&model());
 }
 
 bool WebControl::hasFocus() const
 {
-    return zubrik_control_has_focus(&m_control) != 0;
-}
-
-void WebControl::setTabPosition(int position)
-{
-    m_tabPosition = position;
-    update();
+    return zubrik_control_has_focus(&model()) != 0;
 }

@@ -7,13 +7,15 @@
 #include <array>
 #include <string>
 
+class WebEventLoop;
+
 // Buttons are <button>s, labels and frames boxes of text, lines thin boxes,
 // image controls canvases of their picture; picture boxes have a peer of
 // their own (WebPictureBox) on top of this one.
 class WebControl : public ControlPeer
 {
 public:
-    WebControl(Control &control, const Control *container);
+    WebControl(WebEventLoop &loop, Control &control);
     ~WebControl() override;
     WebControl(const WebControl &) = delete;
     WebControl &operator=(const WebControl &) = delete;
@@ -23,22 +25,20 @@ public:
     void setFocus() override;
     bool hasFocus() const override;
 
-    // Its place in the design's tab order, from 1; none (0) leaves it to its tab stop.
-    void setTabPosition(int position);
-
     // A design's size in points as CSS pixels, as on a 96-dpi screen (9 pt -> 12 px).
     static int fontPixels(double points);
 
 protected:
-    Control &m_control;
+    // The edge drawn inside the control's box, in pixels.
+    virtual int border() const;
 
 private:
     void place();
     void showText();
     void showAccessible();
 
-    int m_tabPosition = 0;
-    std::array<int, 7> m_placed {};
+    WebEventLoop &m_loop;
+    std::array<int, 8> m_placed {};
     bool m_everPlaced = false;
     std::string m_text;
     bool m_textShown = false;

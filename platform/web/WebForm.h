@@ -8,14 +8,14 @@
 #include <memory>
 #include <vector>
 
-class WebToolkit;
+class WebEventLoop;
 
 // The start-up form is a window placed in the page; the others open over it
-// as modal dialogs. A modal show blocks its caller until the form unloads.
+// as modal dialogs. A modal show runs the event loop until the form unloads.
 class WebForm : public FormPeer
 {
 public:
-    WebForm(WebToolkit &toolkit, Form &form);
+    WebForm(WebEventLoop &loop, Form &form);
     ~WebForm() override;
     WebForm(const WebForm &) = delete;
     WebForm &operator=(const WebForm &) = delete;
@@ -26,10 +26,7 @@ public:
     Control *focusedControl() const override;
 
 private:
-    void makePeers();
-    void setTabOrder();
-
-    WebToolkit &m_toolkit;
+    WebEventLoop &m_loop;
     Form &m_form;
     std::vector<std::unique_ptr<ControlPeer>> m_peers;
 };

@@ -4,11 +4,14 @@
 
 #include "platform/web/WebPage.h"
 
-
-WebPictureBox::WebPictureBox(PictureBox &box, const Control *container)
-    : WebControl(box, container), m_box(box)
+WebPictureBox::WebPictureBox(WebEventLoop &loop, PictureBox &box) : WebControl(loop, box), m_box(box)
 {
     update();
+}
+
+int WebPictureBox::border() const
+{
+    return m_box.border();
 }
 
 void WebPictureBox::update()
@@ -32,13 +35,21 @@ void WebPictureBox::showChoices()
         m_choices = m_box.choices();
         zubrik_picture_choices_clear(&m_box);
         for (const PictureBox::Choice &choice : m_choices)
-            zubrik_picture_choice_add(&m_box, choice.name.c_str(), choice.description.c_str(),
-                                      choice.rect.x, choice.rect.y, choice.rect.width,
-                                      choice.rect.height);
-        m_marked = -2;
+            zubrik_picture_choice_add(&m_box, choice.name.c_str(), choice.description.c_str());
+        m_mark = { -2 };
     }
-    if (m_box.markedChoice() != m_marked) {
-        m_marked = m_box.markedChoice();
-        zubrik_picture_mark(&m_box, m_marked);
+    // The ring lies beside the canvas, in its container: the choice's place
+    // in the client area, moved by the box's corner and border.
+    const int index = m_box.markedChoice();
+    std::array<int, 5> mark { index };
+    if (index >= 0) {
+        const PixelRect box = m_box.pixelRect();
+        const PixelRect &choice = m_choices[std::size_t(index)].rect;
+        mark = { index, box.x + m_box.border() + choice.x, box.y + m_box.border() + choice.y, choice.width,
+                 choice.height };
+    }
+    if (mark != m_mark) {
+        m_mark = mark;
+        zubrik_picture_mark(&m_box, mark[0], mark[1], mark[2], mark[3], mark[4]);
     }
 }

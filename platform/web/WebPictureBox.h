@@ -5,6 +5,8 @@
 #include "platform/PictureBox.h"
 #include "platform/web/WebControl.h"
 
+#include <array>
+
 // A visible box is a canvas whose backing store is the image; a hidden one is
 // the image in memory alone, put on its canvas once it shows. The image goes
 // to the canvas on every change and refresh, so that a handler's last frame is
@@ -12,15 +14,19 @@
 class WebPictureBox : public WebControl
 {
 public:
-    WebPictureBox(PictureBox &box, const Control *container);
+    WebPictureBox(WebEventLoop &loop, PictureBox &box);
 
     void update() override;
     void refresh() override;
+
+protected:
+    int border() const override;
 
 private:
     void showChoices();
 
     PictureBox &m_box;
     std::vector<PictureBox::Choice> m_choices;
-    int m_marked = -1;
+    // The marked choice and its ring's place, as the page last showed them.
+    std::array<int, 5> m_mark { -2 };
 };

@@ -1,23 +1,24 @@
-// Zubrik: a timer's peer: ticks against a fixed grid of deadlines, so that re-arming never drifts.
+// Zubrik: a timer's peer: the page's clock, and a wake-up the page posts when it is due.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
 #include "platform/Timer.h"
 
-// The page keeps the schedule (site/page.js): the n-th tick is due at
-// start + n * interval, each timeout armed for what is left to its deadline.
+class WebEventLoop;
+
 class WebTimer : public TimerPeer
 {
 public:
-    explicit WebTimer(Timer &timer);
+    WebTimer(WebEventLoop &loop, Timer &timer);
     ~WebTimer() override;
     WebTimer(const WebTimer &) = delete;
     WebTimer &operator=(const WebTimer &) = delete;
 
-    void start(int intervalMilliseconds) override;
-    void stop() override;
-    int remainingTime() const override;
+    std::int64_t now() const override;
+    void wakeAt(std::int64_t at) override;
+    void cancel() override;
 
 private:
+    WebEventLoop &m_loop;
     Timer &m_timer;
 };

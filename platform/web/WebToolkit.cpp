@@ -6,12 +6,7 @@
 #include "platform/web/WebPage.h"
 #include "platform/web/WebTimer.h"
 
-#include <emscripten.h>
-
 namespace {
-
-// How often a blocked handler looks whether its window or box is gone.
-constexpr int waitStepMilliseconds = 8;
 
 WebToolkit *installed = nullptr;
 
@@ -36,21 +31,18 @@ WebToolkit &WebToolkit::current()
 
 std::unique_ptr<FormPeer> WebToolkit::createPeer(Form &form)
 {
-    return std::make_unique<WebForm>(*this, form);
+    return std::make_unique<WebForm>(m_loop, form);
 }
 
 std::unique_ptr<TimerPeer> WebToolkit::createPeer(Timer &timer)
 {
-    return std::make_unique<WebTimer>(timer);
+    return std::make_unique<WebTimer>(m_loop, timer);
 }
 
 void WebToolkit::showMessage(const std::string &prompt, const std::string &title)
 {
     const int box = zubrik_message_show(prompt.c_str(), title.c_str());
-    // Asked for while another handler sleeps (a run-time error inside a
-    // dialog, say): the box stays up over everything until the player
-    // dismisses it, and the handler goes on at once.
-    wait([box] { return !zubrik_message_open(box); });
+    m_loop.run([box] { return !zubrik_message_open(box); });
 }
 
 void WebToolkit::beep()
@@ -58,21 +50,19 @@ void WebToolkit::beep()
     zubrik_beep();
 }
 
-void WebToolkit::quit(int exitCode)
+int WebToolkit::exec()
 {
-    m_stopped = true;
-    zubrik_quit(exitCode);
+    m_loop.run([] { return false; });
+    return m_exitCode;
 }
 
-bool WebToolkit::wait(const std::function<bool()> &done)
+void WebToolkit::quit(int exitCode)
 {
-    if (m_waiting)
-        return false;
-    m_waiting = true;
-    while (!m_stopped && !done())
-        emscripten_sleep(waitStepMilliseconds);
-    m_waiting = false;
-    // What the handler draws from here on is shown once it returns.
-    zubrik_pictures_flush_soon();
-    return true;
+    m_exitCode = exitCode;
+    m_loop.quit();
+}
+
+void WebToolkit::runEnded(int exitStatus)
+{
+    zubrik_run_ended(exitStatus);
 }

@@ -3,15 +3,12 @@
 #pragma once
 
 #include "platform/Toolkit.h"
-
-#include <functional>
+#include "platform/web/WebEventLoop.h"
 
 // Installs itself while it exists. Every native element lives in the page
 // (site/page.js); this side tells the page what to show and takes its events
-// back through WebEvents. A modal show and a message box block the handler
-// that asked for them by sleeping (Asyncify) until they are over, the page
-// running meanwhile. Only one stack can sleep at a time: a box or a modal show
-// asked for while one already sleeps cannot block; see wait().
+// back through WebEvents into the event loop, which exec(), a modal show and
+// a message box run.
 class WebToolkit : public Toolkit
 {
 public:
@@ -26,17 +23,14 @@ public:
     std::unique_ptr<TimerPeer> createPeer(Timer &timer) override;
     void showMessage(const std::string &prompt, const std::string &title) override;
     void beep() override;
-    // The page cannot end with a status: every control is disabled, the
-    // timers stop, and the page says that the game has stopped.
+    int exec() override;
     void quit(int exitCode) override;
 
-    // Sleeps, the page running, until done() holds or the game has stopped;
-    // true once it has. False at once, without sleeping, while another call
-    // sleeps already: a second suspended stack would corrupt the first.
-    bool wait(const std::function<bool()> &done);
-    bool stopped() const { return m_stopped; }
+    WebEventLoop &loop() { return m_loop; }
+    // The page is told the run's exit status; nothing of the game runs any more.
+    void runEnded(int exitStatus);
 
 private:
-    bool m_waiting = false;
-    bool m_stopped = false;
+    WebEventLoop m_loop;
+    int m_exitCode = 0;
 };

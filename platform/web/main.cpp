@@ -1,4 +1,4 @@
-// Zubrik: the page's program: the toolkit, the game state and the main window.
+// Zubrik: the page's program: the toolkit, the game state and the main window, run.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "core/Form1.h"
 #include "core/GameState.h"
@@ -7,12 +7,11 @@
 
 int main()
 {
-    // They live as long as the page: main returns, the page's events go on.
+    // Kept once the run is over: its windows stay on the page, stopped.
     static WebToolkit toolkit;
     static GameState state;
     static Form1 mainWindow(state);
-    // A run-time error in Load has stopped the game before it showed.
-    if (!Program::endingWithError())
-        mainWindow.show();
-    return 0;
+    const int status = Program::run(mainWindow);
+    toolkit.runEnded(status);
+    return status;
 }

@@ -4,6 +4,13 @@
 // Addresses name the elements; C strings become JavaScript strings here, so
 // the page itself never reads the program's memory except for pictures.
 mergeInto(LibraryManager.library, {
+  // The event loop's sleep: the page keeps the way to wake it, and calls it
+  // once it has posted an event.
+  zubrik_wait: function () {
+    return Asyncify.handleSleep(function (wakeUp) { ZubrikPage.sleep(wakeUp); });
+  },
+  zubrik_run_ended: function (exitStatus) { ZubrikPage.runEnded(exitStatus); },
+
   zubrik_form_create: function (form, name, bordered, backColor) {
     ZubrikPage.createForm(form, UTF8ToString(name), !!bordered, backColor);
   },
@@ -16,17 +23,19 @@ mergeInto(LibraryManager.library, {
   zubrik_form_focused: function (form) { return ZubrikPage.focusedControl(form); },
 
   zubrik_control_create: function (form, control, kind, fullName, container) {
-    ZubrikPage.createControl(form, control, kind, UTF8ToString(fullName), container);
+    ZubrikPage.createControl(form, control, UTF8ToString(kind), UTF8ToString(fullName), container);
   },
   zubrik_control_destroy: function (control) { ZubrikPage.destroyControl(control); },
-  zubrik_control_place: function (control, left, top, width, height, visible, enabled, tabIndex) {
-    ZubrikPage.placeControl(control, left, top, width, height, !!visible, !!enabled, tabIndex);
+  zubrik_control_place: function (control, left, top, width, height, border, visible, enabled, focusable) {
+    ZubrikPage.placeControl(control, { left, top, width, height, border, visible: !!visible,
+                                       enabled: !!enabled, focusable: !!focusable });
   },
   zubrik_control_text: function (control, text) {
     ZubrikPage.setText(control, UTF8ToString(text));
   },
-  zubrik_control_style: function (control, fontPixels, bold, foreColor, backColor, border, alignment) {
-    ZubrikPage.styleControl(control, fontPixels, !!bold, foreColor, backColor, border, alignment);
+  zubrik_control_style: function (control, fontPixels, bold, foreColor, backColor, alignment, stretch) {
+    ZubrikPage.styleControl(control, { fontPixels, bold: !!bold, foreColor, backColor,
+                                       alignment: UTF8ToString(alignment), stretch: !!stretch });
   },
   zubrik_control_accessible: function (control, name, description) {
     ZubrikPage.setAccessible(control, UTF8ToString(name), UTF8ToString(description));
@@ -34,8 +43,8 @@ mergeInto(LibraryManager.library, {
   zubrik_control_label_for: function (label, labelled) { ZubrikPage.labelFor(label, labelled); },
   zubrik_control_focus: function (control) { ZubrikPage.focus(control); },
   zubrik_control_has_focus: function (control) { return ZubrikPage.hasFocus(control) ? 1 : 0; },
-  zubrik_label_measure: function (text, fontPixels, bold, border) {
-    var size = ZubrikPage.measure(UTF8ToString(text), fontPixels, !!bold, border);
+  zubrik_label_measure: function (text, fontPixels, bold) {
+    var size = ZubrikPage.measure(UTF8ToString(text), fontPixels, !!bold);
     return (size.width << 16) | size.height;
   },
 
@@ -46,21 +55,20 @@ mergeInto(LibraryManager.library, {
     ZubrikPage.putPicture(control, function () { return HEAPU32.subarray(first, first + width * height); },
                           width, height);
   },
-  zubrik_pictures_flush_soon: function () { ZubrikPage.flushSoon(); },
   zubrik_picture_choices_clear: function (control) { ZubrikPage.clearChoices(control); },
-  zubrik_picture_choice_add: function (control, name, description, x, y, width, height) {
-    ZubrikPage.addChoice(control, UTF8ToString(name), UTF8ToString(description), x, y, width, height);
+  zubrik_picture_choice_add: function (control, name, description) {
+    ZubrikPage.addChoice(control, UTF8ToString(name), UTF8ToString(description));
   },
-  zubrik_picture_mark: function (control, index) { ZubrikPage.markChoice(control, index); },
+  zubrik_picture_mark: function (control, index, left, top, width, height) {
+    ZubrikPage.markChoice(control, index, { left, top, width, height });
+  },
 
   zubrik_message_show: function (prompt, title) {
     return ZubrikPage.showMessage(UTF8ToString(prompt), UTF8ToString(title));
   },
   zubrik_message_open: function (box) { return ZubrikPage.messageOpen(box) ? 1 : 0; },
   zubrik_beep: function () { ZubrikPage.beep(); },
-  zubrik_quit: function (exitCode) { ZubrikPage.quit(exitCode); },
 
-  zubrik_timer_start: function (timer, interval) { ZubrikPage.startTimer(timer, interval); },
-  zubrik_timer_stop: function (timer) { ZubrikPage.stopTimer(timer); },
-  zubrik_timer_remaining: function (timer) { return ZubrikPage.timerRemaining(timer); },
+  zubrik_timer_wake_in: function (timer, milliseconds) { ZubrikPage.wakeTimerIn(timer, milliseconds); },
+  zubrik_timer_cancel: function (timer) { ZubrikPage.cancelTimer(timer); },
 });

@@ -1,4 +1,4 @@
-// Zubrik: the game's page as main() starts it, with the counter's caption taken from the address (…/?999998); a test page only.
+// Zubrik: the game's page as main() runs it, with the counter's caption taken from the address (…/?999998); a test page only.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
 // One short of the end, the next jump brings the ending; a caption that is
@@ -17,7 +17,7 @@ int main()
     static GameState state;
     static Form1 mainWindow(state);
     mainWindow.Lbl_count.setCaption(emscripten_run_script_string("decodeURIComponent(location.search.slice(1))"));
-    if (!Program::endingWithError())
-        mainWindow.show();
-    return 0;
+    const int status = Program::run(mainWindow);
+    toolkit.runEnded(status);
+    return status;
 }

@@ -1,4 +1,4 @@
-// Zubrik: the page end to end in one browser, as a player uses it: frames, boxes, pause, replay, dialogs, hidden mode, accessibility, a run-time error, ending.
+// Zubrik: the page end to end in one browser, as a player uses it: frames, boxes, pause, replay, focus and keys, dialogs, hidden mode, accessibility, the run's two ends, a phone.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
 // Usage: node e2e.js chromium|firefox SITE COUNTER_SITE FRAMES
@@ -9,32 +9,15 @@
 'use strict';
 
 const assert = require('assert/strict');
-const fs = require('fs');
-const path = require('path');
 const { launch } = require('./browsers');
 const { serve } = require('./site_server');
-const { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode } = require('./player');
+const { recordFrames, expectedFrames, framesSince, assertSequence, frameCount, untilStill, untilDrawn,
+        untilShows } = require('./frames');
+const { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, pauseAJump,
+        unlockHiddenMode } = require('./player');
 
 const [browserName, site, counterSite, framesDir] = process.argv.slice(2);
-
-// Every picture the main picture box puts on its canvas, read back from the
-// canvas itself as base64 RGBA and numbered in order; the last 100 are kept.
-function recordFrames() {
-  const put = CanvasRenderingContext2D.prototype.putImageData;
-  window.zubrikFrames = { count: 0, kept: [] };
-  CanvasRenderingContext2D.prototype.putImageData = function (...args) {
-    put.apply(this, args);
-    const canvas = this.canvas;
-    if (canvas.dataset.control !== 'Pic') return;
-    const bytes = this.getImageData(0, 0, canvas.width, canvas.height).data;
-    let text = '';
-    for (let i = 0; i < bytes.length; i += 0x8000)
-      text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
-    const frames = window.zubrikFrames;
-    frames.kept.push({ index: frames.count++, width: canvas.width, height: canvas.height, rgba: btoa(text) });
-    if (frames.kept.length > 100) frames.kept.shift();
-  };
-}
+const { readPpm, framesNamed } = expectedFrames(framesDir);
 
 // Every tone the page starts through Web Audio.
 function recordTones() {
@@ -46,65 +29,18 @@ function recordTones() {
   };
 }
 
-function readPpm(name) {
-  const data = fs.readFileSync(path.join(framesDir, name + '.ppm'));
-  const header = data.toString('latin1', 0, 32).match(/^P6\s+(\d+)\s+(\d+)\s+255\s/);
-  assert.ok(header, `${name}.ppm is no binary PPM`);
-  return { name, width: +header[1], height: +header[2], rgb: data.subarray(header[0].length) };
-}
-
-// Where a frame from the canvas first differs from an expected one; null when
-// they are the same to the pixel (every pixel opaque).
-function difference(frame, expected) {
-  if (frame.width !== expected.width || frame.height !== expected.height)
-    return `size ${frame.width}x${frame.height}, expected ${expected.width}x${expected.height}`;
-  const rgba = Buffer.from(frame.rgba, 'base64');
-  for (let i = 0, j = 0; j < expected.rgb.length; i += 4, j += 3) {
-    if (rgba[i] !== expected.rgb[j] || rgba[i + 1] !== expected.rgb[j + 1]
-        || rgba[i + 2] !== expected.rgb[j + 2] || rgba[i + 3] !== 255) {
-      const at = j / 3;
-      return `pixel ${at % frame.width},${Math.floor(at / frame.width)} is `
-        + `${[...rgba.subarray(i, i + 4)]}, expected ${[...expected.rgb.subarray(j, j + 3)]},255`;
-    }
-  }
-  return null;
-}
-
-function framesNamed(prefix) {
-  return fs.readdirSync(framesDir).map((file) => file.match(new RegExp(`^${prefix}-(\\d+)\\.ppm$`)))
-    .filter(Boolean).map((m) => +m[1]).sort((a, b) => a - b).map((n) => readPpm(`${prefix}-${n}`));
-}
-
-// The frames since `from`, repeats of the one before left out (a redraw of
-// the same picture is no new frame).
-async function framesSince(page, from) {
-  const frames = await page.evaluate((start) => window.zubrikFrames.kept.filter((f) => f.index >= start), from);
-  return frames.filter((frame, i) => i === 0 || frame.rgba !== frames[i - 1].rgba);
-}
-
-// Frame by frame: a flight passes some pictures twice (up and down alike).
-function assertSequence(frames, expected) {
-  const names = frames.map((frame, i) => (expected[i] && !difference(frame, expected[i])
-    ? expected[i] : expected.find((e) => !difference(frame, e)) || { name: '?' }).name);
-  assert.deepEqual(names, expected.map((e) => e.name), 'the frames shown, in order');
-}
-
-const frameCount = (page) => page.evaluate(() => window.zubrikFrames.count);
-
-// Until the picture has stood still for a while (a landing, a pause).
-async function untilStill(page, quiet = 300, bound = 10000) {
-  let count = await frameCount(page);
-  for (let still = 0, waited = 0; still < quiet; waited += 50) {
-    assert.ok(waited < bound, 'the picture never stood still');
-    await sleep(50);
-    const now = await frameCount(page);
-    still = now === count ? still + 50 : 0;
-    count = now;
-  }
-}
-
 const click = (page, control) => page.click(selector(control));
-const openForm = (page, name) => page.$(`dialog[data-form="${name}"][open]`);
+const focused = (page) => page.evaluate(() => (document.activeElement.dataset || {}).control || null);
+const tabIndexOf = (page, control) => page.$eval(selector(control), (el) => el.tabIndex);
+
+// "Shift+Tab" and the like: the modifiers held while the last key is pressed.
+async function pressKeys(page, keys) {
+  const [key, ...held] = keys.split('+').reverse();
+  for (const modifier of held) await page.keyboard.down(modifier);
+  await page.keyboard.press(key);
+  for (const modifier of held) await page.keyboard.up(modifier);
+}
+
 
 // A press on a dialog's strip at (x, y) in its pictures' pixels, by mouse or
 // by a finger.
@@ -161,6 +97,12 @@ async function main() {
   await page.evaluateOnNewDocument(recordTones);
 
   const standing = readPpm('standing');
+  const flight = framesNamed('flight');
+  // Until a jump pressed when `from` frames had been drawn has landed.
+  const untilLanded = async (from) => {
+    await untilDrawn(page, from + flight.length + 1);
+    await untilShows(page, standing);
+  };
   try {
     await step('the page loads with its first frame and no console error', async () => {
       await page.goto(server.url, { waitUntil: 'load' });
@@ -174,8 +116,9 @@ async function main() {
     await step('a jump shows every frame of its flight, then the landing', async () => {
       const from = (await frameCount(page)) - 1;
       await click(page, 'Cmd_jump');
+      await untilLanded(from + 1);
       await untilStill(page);
-      assertSequence(await framesSince(page, from), [standing, ...framesNamed('flight'), standing]);
+      assertSequence(await framesSince(page, from), [standing, ...flight, standing]);
       assert.equal(await counter(page), '1');
     });
 
@@ -183,8 +126,10 @@ async function main() {
       const from = (await frameCount(page)) - 1;
       const started = Date.now();
       await click(page, 'Cmd_replay');
-      await untilStill(page, 400);
       const replay = framesNamed('replay');
+      await untilDrawn(page, from + replay.length + 2);
+      await untilShows(page, standing);
+      await untilStill(page, 400);
       assertSequence(await framesSince(page, from), [standing, ...replay, standing]);
       // 150 ms a tick: far slower than a jump's 20.
       assert.ok(Date.now() - started >= 150 * (replay.length - 1), 'the replay ran at a jump\'s speed');
@@ -193,19 +138,48 @@ async function main() {
 
     await step('a pause holds the jump with its overlay, a second press goes on', async () => {
       const paused = framesNamed('paused');
-      await click(page, 'Cmd_jump');
-      await page.waitForFunction((n) => window.zubrikFrames.count >= n, {}, (await frameCount(page)) + 3);
-      await click(page, 'Cmd_pause');
-      await untilStill(page);
-      const [held] = (await framesSince(page, (await frameCount(page)) - 1));
-      assert.ok(paused.some((frame) => !difference(held, frame)), 'the paused frame is no paused flight');
+      await pauseAJump(page);
+      await untilShows(page, paused);
+      // Paused, the jump's buttons take no focus.
+      assert.equal(await tabIndexOf(page, 'Cmd_jump'), -1);
+      const count = await counter(page);
       const before = await frameCount(page);
       await sleep(200);
       assert.equal(await frameCount(page), before, 'frames went on while paused');
       await click(page, 'Cmd_pause');
+      await untilShows(page, standing);
       await untilStill(page);
       assertSequence((await framesSince(page, (await frameCount(page)) - 1)), [standing]);
-      assert.equal(await counter(page), '2');
+      assert.equal(await counter(page), count, 'the press that went on counted as a jump');
+      assert.equal(await tabIndexOf(page, 'Cmd_jump'), 0);
+    });
+
+    await step('a press moves the focus to a button Tab reaches, never to a label or the picture', async () => {
+      // With no jump in flight, 一時停止 does nothing else.
+      await click(page, 'Cmd_pause');
+      assert.equal(await focused(page), 'Cmd_pause');
+      await click(page, 'Lbl_count');
+      await click(page, 'Pic');
+      assert.equal(await focused(page), 'Cmd_pause');
+      assert.deepEqual([await tabIndexOf(page, 'Lbl_count'), await tabIndexOf(page, 'Pic')], [-1, -1]);
+    });
+
+    await step('Tab and Shift+Tab walk the tab order; Enter and Space click the focused button once', async () => {
+      const walk = [['Tab', 'Cmd_jump'], ['Shift+Tab', 'Cmd_pause'], ['Tab', 'Cmd_jump'],
+                    ['Tab', 'Cmd_nikusel'], ['Tab', 'Cmd_stgsel'], ['Tab', 'Cmd_replay'],
+                    ['Shift+Tab', 'Cmd_stgsel'], ['Shift+Tab', 'Cmd_nikusel'], ['Shift+Tab', 'Cmd_jump']];
+      for (const [keys, expected] of walk) {
+        await pressKeys(page, keys);
+        assert.equal(await focused(page), expected, `after ${keys}`);
+      }
+      // Both would count if the button also clicked by itself: two presses in one flight count.
+      for (const key of ['Enter', ' ']) {
+        const before = Number(await counter(page));
+        const from = await frameCount(page);
+        await page.keyboard.press(key);
+        await untilLanded(from);
+        assert.equal(Number(await counter(page)), before + 1, `${JSON.stringify(key)} on ジャンプ`);
+      }
     });
 
     await step('both dialogs pick by mouse, by touch and by keyboard', async () => {
@@ -224,18 +198,19 @@ async function main() {
           await page.keyboard.press('Enter');
         }
         await untilForm(page, pick.form);
-        const from = await frameCount(page);
         if (pick.pointer) await pressStrip(page, pick.form, pick.pointer.x, pick.pointer.y, pick.touch);
         else for (const key of pick.keys) await page.keyboard.press(key);
         await untilForm(page, pick.form, false);
-        await untilStill(page, 100);
-        const shown = await framesSince(page, from);
-        assert.ok(shown.length, `${how}: nothing redrawn`);
-        assert.equal(difference(shown[shown.length - 1], readPpm(pick.frame)), null, `${how}`);
+        await untilShows(page, readPpm(pick.frame)).catch((error) => assert.fail(`${how}: ${error.message}`));
       }
       // Escape leaves the dialog and the game as they were.
       await click(page, 'Cmd_nikusel');
       await untilForm(page, 'Form2');
+      // Its one tab stop, the strip, keeps the focus: Tab finds no other.
+      for (const keys of ['Tab', 'Shift+Tab']) {
+        await pressKeys(page, keys);
+        assert.equal(await focused(page), 'Picture1', `after ${keys} in Form2`);
+      }
       const from = (await frameCount(page)) - 1;
       await page.keyboard.press('Escape');
       await untilForm(page, 'Form2', false);
@@ -266,9 +241,7 @@ async function main() {
       await untilForm(page, 'Form2');
       await pressStrip(page, 'Form2', characterAt(3).x, characterAt(3).y);
       await untilForm(page, 'Form2', false);
-      await untilStill(page, 100);
-      const [shown] = await framesSince(page, (await frameCount(page)) - 1);
-      assert.equal(difference(shown, readPpm('standing-2-3')), null, 'the hidden character');
+      await untilShows(page, readPpm('standing-2-3'));
     });
 
     if (browserName === 'chromium') {
@@ -299,24 +272,26 @@ async function main() {
       });
     }
 
-    await step('a run-time error shows its box, then the game stops', async () => {
+    const note = () => page.$eval('#note', (el) => (el.hidden ? null : el.textContent));
+
+    await step('a run-time error shows its box, then the game stops with status 1', async () => {
       await page.goto(`${counterServer.url}?12a`, { waitUntil: 'load' });
       await untilLoaded(page);
       await click(page, 'Cmd_jump');
       assert.deepEqual(await messageBox(page), { title: 'Zubrik', prompt: "実行時エラー '13':\n\nType mismatch" });
+      assert.equal(await page.evaluate(() => window.zubrik.exitCode), null, 'the run ended before the box');
       await dismissMessage(page);
       await page.waitForFunction(() => window.zubrik.exitCode !== null, { timeout: 5000 });
       assert.equal(await page.evaluate(() => window.zubrik.exitCode), 1);
-      assert.ok(await page.$eval('#note', (el) => !el.hidden && el.textContent !== ''), 'no note that the game stopped');
-      assert.ok(await page.$$eval('button[data-control]', (all) => all.every((button) => button.disabled)),
+      assert.match(await note(), /^実行時エラーのため/, 'no note that an error stopped the game');
+      assert.ok(await page.$$eval('button[data-control]', (all) => all.length && all.every((button) => button.disabled)),
                 'a button still answers');
-      const ticks = await page.evaluate(() => window.zubrik.ticks.length);
+      const wakes = await page.evaluate(() => window.zubrik.wakes);
       await sleep(200);
-      assert.equal(await page.evaluate(() => window.zubrik.ticks.length), ticks, 'a timer still ticks');
-      assert.equal(await page.evaluate(() => window.zubrik.ended), false, 'the error taken for the game\'s end');
+      assert.equal(await page.evaluate(() => window.zubrik.wakes), wakes, 'a timer still wakes');
     });
 
-    await step('the ending comes at 999999 and its button ends the game', async () => {
+    await step('the ending comes at 999999 and its button ends the game with status 0', async () => {
       await page.goto(`${counterServer.url}?999998`, { waitUntil: 'load' });
       await untilLoaded(page);
       assert.equal(await counter(page), '999998');
@@ -325,11 +300,28 @@ async function main() {
       assert.equal(box.title, '999999回おめでとう');
       await dismissMessage(page);
       await untilForm(page, 'Form4');
-      assert.equal(await page.evaluate(() => window.zubrik.ended), false);
+      assert.equal(await page.evaluate(() => window.zubrik.exitCode), null, 'the run ended with the ending shown');
       await page.click(`dialog[data-form="Form4"] ${selector('Command1')}`);
-      await page.waitForFunction(() => window.zubrik.ended, { timeout: 5000 });
+      await page.waitForFunction(() => window.zubrik.exitCode !== null, { timeout: 5000 });
       assert.equal(await page.evaluate(() => window.zubrik.exitCode), 0);
+      assert.match(await note(), /^ゲームは終わりました/);
       assert.equal(await page.$('dialog[open]'), null, 'a window left open');
+    });
+
+    await step('on a phone, the window scaled down, a tap picks what lies under the finger', async () => {
+      const phone = await browser.newPage();
+      await phone.evaluateOnNewDocument(recordFrames);
+      await phone.setViewport({ width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
+      await phone.goto(server.url, { waitUntil: 'load' });
+      await untilLoaded(phone);
+      await phone.tap(selector('Cmd_nikusel'));
+      await untilForm(phone, 'Form2');
+      const zoom = await phone.$eval('dialog[data-form="Form2"]', (el) => Number(el.style.zoom));
+      assert.ok(zoom < 1, `Form2 not scaled down (zoom ${zoom})`);
+      await pressStrip(phone, 'Form2', characterAt(1).x, characterAt(1).y, true);
+      await untilForm(phone, 'Form2', false);
+      await untilShows(phone, readPpm('standing-0-1'));
+      await phone.close();
     });
 
     await step('no console error all along', async () => assert.deepEqual(consoleErrors, []));

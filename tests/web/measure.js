@@ -53,10 +53,10 @@ async function main() {
 
     const page = await browser.newPage();
     await page.goto(pacingServer.url, { waitUntil: 'load' });
-    await page.waitForFunction((count) => window.zubrik.ticks.length > count,
+    await page.waitForFunction((count) => (window.zubrikTicks || []).length > count,
                                { timeout: 60000, polling: 200 }, tickCount);
     // From the second tick: the first waited on the page's start.
-    const ticks = await page.evaluate((count) => window.zubrik.ticks.slice(1, 1 + count), tickCount);
+    const ticks = await page.evaluate((count) => window.zubrikTicks.slice(1, 1 + count), tickCount);
     const gaps = ticks.slice(1).map((t, i) => t - ticks[i]).sort((a, b) => a - b);
     const mean = (ticks[ticks.length - 1] - ticks[0]) / gaps.length;
     const drift = ticks[ticks.length - 1] - ticks[0] - (tickCount - 1) * interval;

@@ -38,15 +38,30 @@ async function jumpTo(page, count) {
   }
 }
 
+// A jump, paused in flight: a press of 一時停止 that comes after the landing
+// pauses nothing, so it jumps again until one holds (the button then reads
+// 再生). Answers the boxes on the way.
+async function pauseAJump(page) {
+  for (const deadline = Date.now() + 15000; ;) {
+    if (Date.now() > deadline) throw new Error('no press of the pause came before a landing');
+    await jump(page);
+    if (await page.$('dialog[data-message][open]')) {
+      await dismissMessage(page);
+      continue;
+    }
+    await page.click(selector('Cmd_pause'));
+    if (await page.$eval(selector('Cmd_pause'), (el) => el.textContent) === '再生') return;
+  }
+}
+
 // From at least 31 jumps: the key code typed during a pause, then the pause let go.
 async function unlockHiddenMode(page) {
-  await jumpTo(page, 31);
-  await page.click(selector('Cmd_pause'));
-  await page.focus(selector('Cmd_jump'));
+  await jumpTo(page, 30);
+  await pauseAJump(page);
   for (const key of ['ArrowUp', 'ArrowUp', 'KeyA', 'ArrowRight', 'KeyB', 'ArrowDown',
                      'ArrowLeft', 'ArrowLeft', 'KeyA', 'ArrowDown'])
     await page.keyboard.press(key);
   await page.click(selector('Cmd_pause'));
 }
 
-module.exports = { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode };
+module.exports = { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, pauseAJump, unlockHiddenMode };

@@ -1,22 +1,26 @@
-// Zubrik: the page: what its files share, the calls into the program, the fonts, the game's stop, the start.
+// Zubrik: the page: what its files share, the events into the program, the fonts, the run's end, the start.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
 // The program (zubrik.js, built from platform/web/) tells this page what to
 // show through ZubrikPage, naming every element by the address of the model
-// it shows, and takes the events back through its exports. Nothing here
+// it shows, and takes the player's events back: the page posts each one and
+// wakes the program's event loop, which sleeps between events. Nothing here
 // decides anything of the game. The page's files, loaded in this order:
 // page.js, page_controls.js, page_windows.js, page_timers.js; each adds its
 // part of ZubrikPage and shares its state and helpers through ZubrikShell.
 'use strict';
 
 (function () {
-  // Cheap figures for the measurements, always kept.
-  const stats = (window.zubrik = { firstFrame: null, ticks: [], beeps: 0, exitCode: null, ended: false });
+  // Cheap figures for the tests and measurements, always kept: the time of
+  // the first frame, the timers' wake-ups posted, the beeps, the run's status.
+  const stats = (window.zubrik = { firstFrame: null, wakes: 0, beeps: 0, exitCode: null });
   const fontFamily = '"Zubrik Sans", "IPAPGothic", "Noto Sans CJK JP", sans-serif';
   const texts = {
     stopped: '実行時エラーのため、ゲームを止めました。ページを読み込み直すと、はじめから遊べます。',
     ended: 'ゲームは終わりました。ページを読み込み直すと、はじめから遊べます。',
   };
+  // How to wake the sleeping event loop; null while the program runs.
+  let wakeUp = null;
 
   const shell = {
     stats,
@@ -27,20 +31,29 @@
     // Open modal windows and boxes, innermost last: the last one takes the keys.
     modalStack: [],
     mainForm: null,
-    stopped: false,
+    ended: false,
 
     desktop: () => document.getElementById('desktop'),
 
-    // Into the program; then every visible picture is shown as the handler left it.
-    call(name, ...args) {
-      if (shell.stopped) return 0;
-      const result = Module['_' + name](...args);
-      shell.flushPictures();
-      return result;
+    // Hands an event to the program (zubrik_post_<name>, WebEvents.cpp) and
+    // returns what that gave back, once the program has run it, and what it
+    // started, up to its next sleep; then every visible picture shows as the
+    // handlers left it. An event that comes while the program runs (one the
+    // page's own call set off) waits in the queue for the loop.
+    post(name, ...args) {
+      if (shell.ended) return -1;
+      const answer = Module['_zubrik_post_' + name](...args);
+      shell.wake();
+      return answer;
     },
 
-    shiftOf(event) {
-      return (event.shiftKey ? 1 : 0) + (event.ctrlKey ? 2 : 0) + (event.altKey ? 4 : 0);
+    // The loop looks again (a box has closed).
+    wake() {
+      const wake = wakeUp;
+      if (!wake) return;
+      wakeUp = null;
+      wake();
+      shell.flushPictures();
     },
 
     // Property by property: the shorthand would reset the proportional kana.
@@ -60,31 +73,25 @@
   const fontOf = (pixels, bold) => (bold ? 'bold ' : '') + pixels + 'px ' + fontFamily;
 
   const ZubrikPage = {
-    // A run-time error has shown its box: the game stops where it stands.
-    quit(exitCode) {
-      stats.exitCode = exitCode;
-      ZubrikPage.stop(texts.stopped);
+    sleep(wake) {
+      wakeUp = wake;
     },
 
-    // No window is left: the game is over, as the program would end.
-    end() {
-      if (shell.stopped) return;
-      stats.ended = true;
-      if (stats.exitCode === null) stats.exitCode = 0;
-      ZubrikPage.stop(texts.ended);
-    },
-
-    stop(note) {
-      shell.stopped = true;
-      for (const address of [...shell.timers.keys()]) ZubrikPage.stopTimer(address);
+    // The program's run is over: the game stops where it stands, and the
+    // note says why.
+    runEnded(exitStatus) {
+      shell.ended = true;
+      stats.exitCode = exitStatus;
+      for (const address of [...shell.timers.keys()]) ZubrikPage.cancelTimer(address);
       for (const control of shell.controls.values()) {
         if (!control.el) continue;
         if (control.el.tagName === 'BUTTON') control.el.disabled = true;
         control.el.style.pointerEvents = 'none';
       }
+      shell.flushPictures();
       document.body.classList.add('stopped');
       const shown = document.getElementById('note');
-      shown.textContent = note;
+      shown.textContent = exitStatus === 0 ? texts.ended : texts.stopped;
       shown.hidden = false;
     },
   };

@@ -4,12 +4,8 @@
 
 (function (shell, ZubrikPage) {
   const { controls, stats } = shell;
-  // ControlKind and Alignment, as platform/Design.h numbers them.
-  const Kind = { button: 0, label: 1, picture: 2, frame: 3, line: 4, image: 5 };
-  const justify = ['flex-start', 'flex-end', 'center'];
-  const textAlign = ['left', 'right', 'center'];
-  // A sunken label's edge, inside its box.
-  const labelFrame = 2;
+  // The model's address of each control's element, for the pointer's events.
+  const addresses = new WeakMap();
 
   // Every visible picture in a shown window, as the program's image holds it now.
   shell.flushPictures = () => {
@@ -17,17 +13,40 @@
       if (control.read && control.el && !control.el.hidden && control.form.shown) paint(control);
   };
 
+  // A press on any control of the window's client area goes to the program
+  // first, which moves the focus by its own rule: the browser's own focus on
+  // a press is kept out. A button's click still follows.
+  shell.watchPointer = (client) => {
+    const pressed = (event) => {
+      const el = event.target.closest('[data-control]');
+      return el && client.contains(el) ? el : null;
+    };
+    client.addEventListener('pointerdown', (event) => {
+      const el = pressed(event);
+      if (!el || shell.ended) return;
+      event.preventDefault();
+      const address = addresses.get(el);
+      shell.post('pointer_pressed', address);
+      const control = controls.get(address);
+      // The press may have closed the window.
+      if (control && control.kind === 'picture') pressPicture(address, control, event);
+    });
+    client.addEventListener('mousedown', (event) => {
+      if (pressed(event)) event.preventDefault();
+    });
+  };
+
   Object.assign(ZubrikPage, {
     createControl(formAddress, address, kind, fullName, containerAddress) {
       const form = shell.forms.get(formAddress);
       const container = containerAddress ? controls.get(containerAddress) : null;
       const control = { form, kind, fullName, parent: container ? container.el : form.client,
-                        el: null, place: null, style: null, image: null, pixels: null,
-                        border: 0, choices: [], marked: -1, mark: null, text: '',
+                        el: null, canvas: null, place: null, style: null, image: null, pixels: null,
+                        choices: [], marked: -1, markAt: null, mark: null, text: '',
                         name: '', description: '', labelledBy: null };
       controls.set(address, control);
       // A picture box that has never been visible is an image in memory alone.
-      if (kind !== Kind.picture) makeElement(address, control);
+      if (kind !== 'picture') makeElement(address, control);
     },
 
     destroyControl(address) {
@@ -38,10 +57,10 @@
       controls.delete(address);
     },
 
-    placeControl(address, left, top, width, height, visible, enabled, tabIndex) {
+    placeControl(address, place) {
       const control = controls.get(address);
-      control.place = { left, top, width, height, visible, enabled, tabIndex };
-      if (!control.el && visible) makeElement(address, control);
+      control.place = place;
+      if (!control.el && place.visible) makeElement(address, control);
       if (control.el) applyPlace(control);
     },
 
@@ -51,9 +70,9 @@
       if (control.el) applyText(control);
     },
 
-    styleControl(address, fontPixels, bold, foreColor, backColor, border, alignment) {
+    styleControl(address, style) {
       const control = controls.get(address);
-      control.style = { fontPixels, bold, foreColor, backColor, border, alignment };
+      control.style = style;
       if (control.el) applyStyle(control);
     },
 
@@ -71,6 +90,7 @@
       if (labelled.el) applyAccessible(labelled);
     },
 
+    // A window not shown yet cannot hold the focus: it takes it when it shows.
     focus(address) {
       const control = controls.get(address);
       control.form.wantFocus = address;
@@ -83,45 +103,40 @@
       return !control.form.shown && control.form.wantFocus === address;
     },
 
-    measure(text, fontPixels, bold, border) {
+    measure(text, fontPixels, bold) {
       const probe = document.getElementById('measure');
       shell.setFont(probe.style, fontPixels, bold);
       const shown = text.replace(/\r\n/g, '\n');
       probe.textContent = shown;
-      const frame = border ? 2 * labelFrame : 0;
-      const lines = shown.split('\n').length;
-      return { width: Math.ceil(probe.getBoundingClientRect().width) + frame,
-               height: lines * shell.linePitch(fontPixels) + frame };
+      // Every line counts, an empty last one too, as the desktop counts them.
+      return { width: Math.ceil(probe.getBoundingClientRect().width),
+               height: shown.split('\n').length * shell.linePitch(fontPixels) };
     },
 
+    // Painted once the handler returns or waits (flushPictures), so that a
+    // Cls halfway through a frame never reaches the canvas.
     putPicture(address, read, width, height) {
       const control = controls.get(address);
       control.read = read;
       control.size = { width, height };
-      // Painted once the handler returns or waits (flushPictures), so that a
-      // Cls halfway through a frame never reaches the canvas.
-    },
-
-    flushSoon() {
-      setTimeout(shell.flushPictures, 0);
     },
 
     clearChoices(address) {
       const control = controls.get(address);
       control.choices = [];
-      control.marked = -1;
       if (control.el) applyChoices(control);
     },
 
-    addChoice(address, name, description, x, y, width, height) {
+    addChoice(address, name, description) {
       const control = controls.get(address);
-      control.choices.push({ name, description, x, y, width, height });
+      control.choices.push({ name, description });
       if (control.el) applyChoices(control);
     },
 
-    markChoice(address, index) {
+    markChoice(address, index, at) {
       const control = controls.get(address);
       control.marked = index;
+      control.markAt = at;
       if (control.el) applyMark(control);
     },
   });
@@ -129,24 +144,24 @@
   function makeElement(address, control) {
     let el;
     switch (control.kind) {
-      case Kind.button:
+      case 'button':
         el = document.createElement('button');
         el.type = 'button';
-        // A click leaves the focus where it was, as the desktop's buttons do.
-        el.addEventListener('mousedown', (event) => event.preventDefault());
-        el.addEventListener('click', () => shell.call('zubrik_click', address));
+        el.addEventListener('click', () => shell.post('click', address));
         break;
-      case Kind.picture:
+      case 'picture':
         el = document.createElement('canvas');
         el.width = 0;
         el.height = 0;
-        listenToPointer(address, control, el);
+        control.canvas = el;
+        el.addEventListener('pointermove', (event) => postMouse(address, control, false, event));
         break;
-      case Kind.image:
-        el = document.createElement('canvas');
+      case 'image':
+        el = document.createElement('div');
         el.setAttribute('aria-hidden', 'true');
+        control.canvas = el.appendChild(document.createElement('canvas'));
         break;
-      case Kind.frame:
+      case 'frame':
         el = document.createElement('div');
         el.setAttribute('role', 'group');
         el.innerHTML = '<div class="rule"></div><span class="legend"></span>';
@@ -154,26 +169,26 @@
       default:
         el = document.createElement('div');
     }
-    el.classList.add(['button', 'label', 'picture', 'frame', 'line', 'image'][control.kind]);
+    el.classList.add(control.kind);
     el.dataset.control = control.fullName;
+    addresses.set(el, address);
     control.el = el;
     control.parent.appendChild(el);
     if (control.style) applyStyle(control);
     if (control.place) applyPlace(control);
     applyText(control);
     applyAccessible(control);
-    if (control.kind === Kind.picture) applyChoices(control);
+    if (control.kind === 'picture') applyChoices(control);
   }
 
   function paint(control) {
-    const el = control.el;
+    const canvas = control.canvas;
     const { width, height } = control.size;
-    if (el.width !== width || el.height !== height || !control.image) {
-      el.width = width;
-      el.height = height;
-      control.image = el.getContext('2d').createImageData(width, height);
+    if (canvas.width !== width || canvas.height !== height || !control.image) {
+      canvas.width = width;
+      canvas.height = height;
+      control.image = canvas.getContext('2d').createImageData(width, height);
       control.pixels = new Uint32Array(control.image.data.buffer);
-      if (control.kind === Kind.picture) applyPictureSize(control);
     }
     // 0xffRRGGBB words to the canvas' R, G, B, A bytes.
     const pixels = control.read();
@@ -182,88 +197,62 @@
       const p = pixels[i];
       out[i] = (p & 0xff00ff00) | ((p >>> 16) & 0xff) | ((p & 0xff) << 16);
     }
-    el.getContext('2d').putImageData(control.image, 0, 0);
+    canvas.getContext('2d').putImageData(control.image, 0, 0);
     if (control.form === shell.mainForm && stats.firstFrame === null) stats.firstFrame = performance.now();
   }
 
-  function pointerAt(control, event) {
+  // In the box's own pixels from its outer top left: the window's zoom undone.
+  function postMouse(address, control, down, event) {
     const box = control.el.getBoundingClientRect();
-    const scale = box.width / (control.el.width + 2 * control.border);
-    return { x: ((event.clientX - box.left) / scale - control.border) * 15,
-             y: ((event.clientY - box.top) / scale - control.border) * 15 };
+    const scale = box.width / control.place.width;
+    shell.post('mouse', address, down, event.button, event.buttons, event.shiftKey, event.ctrlKey, event.altKey,
+               (event.clientX - box.left) / scale, (event.clientY - box.top) / scale);
   }
 
   // Mouse, touch and pen alike. A finger or pen has no hover of its own, so
   // it moves to where it lands before pressing, as a mouse would have.
-  function listenToPointer(address, control, el) {
-    el.addEventListener('pointerdown', (event) => {
-      shell.unlockAudio();
-      event.preventDefault();
-      el.setPointerCapture(event.pointerId);
-      if (el.tabIndex >= 0) el.focus({ preventScroll: true });
-      const at = pointerAt(control, event);
-      const shift = shell.shiftOf(event);
-      if (event.pointerType !== 'mouse') shell.call('zubrik_mouse', address, 0, 0, shift, at.x, at.y);
-      const button = [1, 4, 2][event.button] || 0;
-      shell.call('zubrik_mouse', address, 1, button, shift, at.x, at.y);
-    });
-    el.addEventListener('pointermove', (event) => {
-      const at = pointerAt(control, event);
-      shell.call('zubrik_mouse', address, 0, event.buttons & 7, shell.shiftOf(event), at.x, at.y);
-    });
+  function pressPicture(address, control, event) {
+    control.el.setPointerCapture(event.pointerId);
+    if (event.pointerType !== 'mouse') postMouse(address, control, false, event);
+    if (controls.has(address)) postMouse(address, control, true, event);
   }
 
   function applyPlace(control) {
-    const { left, top, width, height, visible, enabled, tabIndex } = control.place;
-    const s = control.el.style;
-    s.left = left + 'px';
-    s.top = top + 'px';
-    control.el.hidden = !visible;
-    control.el.tabIndex = tabIndex;
-    if (control.kind === Kind.button) control.el.disabled = !enabled || shell.stopped;
-    else if (!enabled) control.el.setAttribute('aria-disabled', 'true');
-    else control.el.removeAttribute('aria-disabled');
-    if (control.kind === Kind.picture) {
-      applyPictureSize(control);
-    } else {
-      s.width = width + 'px';
-      s.height = height + 'px';
-    }
-  }
-
-  // The canvas is the client area; the border lies around it.
-  function applyPictureSize(control) {
+    const { left, top, width, height, border, visible, enabled, focusable } = control.place;
     const el = control.el;
     const s = el.style;
-    s.width = el.width + 'px';
-    s.height = el.height + 'px';
-    const outer = control.place ? control.place.width : el.width;
-    control.border = Math.max(0, Math.round((outer - el.width) / 2));
-    s.borderWidth = control.border + 'px';
-    applyMark(control);
+    s.left = left + 'px';
+    s.top = top + 'px';
+    s.width = width + 'px';
+    s.height = height + 'px';
+    // None: the kind's own edge, a button's raised one.
+    s.borderWidth = border ? border + 'px' : '';
+    el.hidden = !visible;
+    // Tab never moves the focus itself: the program does, by its own order.
+    el.tabIndex = focusable ? 0 : -1;
+    if (control.kind === 'button') el.disabled = !enabled || shell.ended;
+    else if (!enabled) el.setAttribute('aria-disabled', 'true');
+    else el.removeAttribute('aria-disabled');
   }
 
   function applyStyle(control) {
-    const { fontPixels, bold, foreColor, backColor, border, alignment } = control.style;
-    const s = control.el.style;
+    const { fontPixels, bold, foreColor, backColor, alignment, stretch } = control.style;
+    const el = control.el;
     const colour = (value) => '#' + value.toString(16).padStart(6, '0');
-    shell.setFont(s, fontPixels, bold);
-    if (foreColor >= 0) s.color = colour(foreColor);
-    if (backColor >= 0 && control.kind !== Kind.picture) s.background = colour(backColor);
-    if (control.kind === Kind.label) {
-      if (border) control.el.classList.add('sunken');
-      s.justifyContent = justify[alignment];
-      s.textAlign = textAlign[alignment];
-    }
+    shell.setFont(el.style, fontPixels, bold);
+    if (foreColor >= 0) el.style.color = colour(foreColor);
+    if (backColor >= 0 && control.kind !== 'picture') el.style.background = colour(backColor);
+    el.classList.add('align-' + alignment);
+    el.classList.toggle('stretch', stretch);
   }
 
   function applyText(control) {
-    if (control.kind === Kind.frame) {
+    if (control.kind === 'frame') {
       const legend = control.el.querySelector('.legend');
       legend.textContent = control.text;
       legend.hidden = control.text === '';
       control.el.setAttribute('aria-label', control.text);
-    } else if (control.kind === Kind.button || control.kind === Kind.label) {
+    } else if (control.kind === 'button' || control.kind === 'label') {
       control.el.textContent = control.text;
     }
   }
@@ -271,11 +260,11 @@
   function applyAccessible(control) {
     const el = control.el;
     const set = (name, value) => (value ? el.setAttribute(name, value) : el.removeAttribute(name));
-    if (control.kind === Kind.picture) {
+    if (control.kind === 'picture') {
       el.setAttribute('role', control.choices.length ? 'listbox' : 'img');
       set('aria-label', control.name);
       set('aria-description', control.description);
-    } else if (control.kind !== Kind.frame) {
+    } else if (control.kind !== 'frame') {
       if (control.name) el.setAttribute('aria-label', control.name);
       set('aria-description', control.description);
     }
@@ -307,11 +296,10 @@
   // The choice the keyboard stands on: a ring over the canvas, never in its pixels.
   function applyMark(control) {
     const el = control.el;
-    if (!el || control.kind !== Kind.picture) return;
+    if (control.kind !== 'picture') return;
     const options = el.children;
     for (let i = 0; i < options.length; ++i) options[i].setAttribute('aria-selected', String(i === control.marked));
-    const choice = control.choices[control.marked];
-    if (!choice) {
+    if (control.marked < 0 || !options[control.marked]) {
       el.removeAttribute('aria-activedescendant');
       if (control.mark) control.mark.hidden = true;
       return;
@@ -323,12 +311,12 @@
       control.mark.setAttribute('aria-hidden', 'true');
       control.parent.appendChild(control.mark);
     }
-    const place = control.place || { left: 0, top: 0 };
+    const { left, top, width, height } = control.markAt;
     const s = control.mark.style;
-    s.left = place.left + control.border + choice.x + 'px';
-    s.top = place.top + control.border + choice.y + 'px';
-    s.width = choice.width + 'px';
-    s.height = choice.height + 'px';
+    s.left = left + 'px';
+    s.top = top + 'px';
+    s.width = width + 'px';
+    s.height = height + 'px';
     control.mark.hidden = false;
   }
 })(window.ZubrikShell, window.ZubrikPage);

@@ -54,28 +54,9 @@
     return main && main.shown ? main : null;
   }
 
-  function focusables(form) {
-    const reached = [];
-    for (const control of controls.values()) {
-      const el = control.el;
-      if (control.form !== form || !el || el.tabIndex < 0 || el.hidden || el.disabled) continue;
-      reached.push(el);
-    }
-    // Positive tab indices first, in order; then the rest as they stand.
-    return reached.sort((a, b) => (a.tabIndex || 1e9) - (b.tabIndex || 1e9));
-  }
-
-  function moveFocus(form, backwards) {
-    const order = focusables(form);
-    if (!order.length) return;
-    const at = order.indexOf(document.activeElement);
-    const next = at < 0 ? 0 : (at + (backwards ? order.length - 1 : 1)) % order.length;
-    order[next].focus();
-  }
-
-  // The virtual-key code of a key, by the program's table. Its names go into
-  // the program's own buffer: nothing may be allocated while a handler sleeps.
-  function keyCodeOf(event) {
+  // The program's table numbers a key (WebInput.cpp): its names go into the
+  // program's own buffer rather than a fresh allocation for every key.
+  function writeKeyNames(event) {
     const names = Module._zubrik_key_names();
     const write = (text, at) => {
       const bytes = Math.min(text.length, 31);
@@ -87,41 +68,31 @@
     };
     write(event.code || '', names);
     write(event.key || '', names + 32);
-    return Module._zubrik_key_code();
   }
 
+  // Keys the browser would scroll the page with, which the game's windows never want.
   const pageScrollKeys = new Set(['Space', 'ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight',
                                   'Home', 'End', 'PageUp', 'PageDown']);
 
-  function onKeyDown(event) {
-    if (event.isComposing || shell.stopped) return;
-    shell.unlockAudio();
+  // Every press (auto-repeats too) and every release goes to the window that
+  // takes the keys. A key the program spent (or is still running: it opened
+  // a window) is kept from the browser, so that a focused button does not
+  // click on it too, nor Tab move the focus; one it had no use for is the
+  // browser's (its shortcuts), but for scrolling the page and for Escape,
+  // which would close a dialog behind the program's back.
+  function onKey(event, press) {
+    if (event.isComposing || shell.ended) return;
+    if (press) shell.unlockAudio();
     const top = topModal();
     if (top && top.kind === 'message') return; // the box's own keys: Enter, Space, Escape
     const form = keyForm();
     if (!form) return;
-    const code = keyCodeOf(event);
-    const shift = shell.shiftOf(event);
-    shell.call('zubrik_key', form.address, 0, code, shift);
-    if (event.code === 'Tab') {
-      event.preventDefault();
-      moveFocus(form, event.shiftKey);
-      return;
-    }
-    const target = document.activeElement;
-    const onButton = target && target.tagName === 'BUTTON' && form.el.contains(target);
-    if (onButton && (event.key === ' ' || event.key === 'Enter')) return; // the button clicks
-    const taken = shell.call('zubrik_key', form.address, 2, code, shift);
+    writeKeyNames(event);
+    const posted = shell.post('key', form.address, press, event.shiftKey, event.ctrlKey, event.altKey);
+    const spent = Module._zubrik_key_spent(posted) !== 0;
     const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
-    if (taken || event.key === 'Escape' || (plain && pageScrollKeys.has(event.code)))
+    if (spent || event.key === 'Escape' || (press && plain && pageScrollKeys.has(event.code)))
       event.preventDefault();
-  }
-
-  function onKeyUp(event) {
-    if (event.isComposing || shell.stopped) return;
-    const form = keyForm();
-    if (!form) return;
-    shell.call('zubrik_key', form.address, 1, keyCodeOf(event), shell.shiftOf(event));
   }
 
   function makeWindow(name, bordered, modal) {
@@ -159,7 +130,7 @@
         close.tabIndex = -1;
         close.setAttribute('aria-label', texts.close);
         close.addEventListener('mousedown', (event) => event.preventDefault());
-        close.addEventListener('click', () => shell.call('zubrik_close', address));
+        close.addEventListener('click', () => shell.post('close', address));
         form.title.appendChild(close);
       }
       if (modal) {
@@ -169,6 +140,7 @@
         shell.mainForm = form;
       }
       form.el.hidden = !modal;
+      shell.watchPointer(form.client);
       shell.desktop().appendChild(form.el);
       forms.set(address, form);
     },
@@ -195,7 +167,6 @@
       }
       const wanted = controls.get(form.wantFocus);
       if (wanted && wanted.el) wanted.el.focus({ preventScroll: true });
-      shell.flushPictures();
     },
 
     hideForm(address) {
@@ -209,7 +180,6 @@
       } else {
         form.el.hidden = true;
       }
-      if (![...forms.values()].some((other) => other.shown)) ZubrikPage.end();
     },
 
     destroyForm(address) {
@@ -255,9 +225,8 @@
         const at = modalStack.findIndex((entry) => entry.box === box);
         if (at >= 0) modalStack.splice(at, 1);
         box.remove();
+        shell.wake();
       });
-      // What the handler drew before it asked for the box shows behind it.
-      shell.flushPictures();
       shell.desktop().appendChild(box);
       box.showModal();
       // Measured once at its own size, then scaled to the screen as the windows are.
@@ -275,7 +244,7 @@
     },
   });
 
-  document.addEventListener('keydown', onKeyDown, true);
-  document.addEventListener('keyup', onKeyUp, true);
+  document.addEventListener('keydown', (event) => onKey(event, true), true);
+  document.addEventListener('keyup', (event) => onKey(event, false), true);
   window.addEventListener('resize', refit);
 })(window.ZubrikShell, window.ZubrikPage);

@@ -1,12 +1,12 @@
-// Zubrik: the browser's keys as the game's key handlers number them.
+// Zubrik: the browser's keys, shift keys and mouse buttons as the game's handlers number them.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
-#include "platform/web/WebKeys.h"
+#include "platform/web/WebInput.h"
 
 #include "platform/VirtualKey.h"
 
 #include <unordered_map>
 
-namespace WebKeys {
+namespace WebInput {
 namespace {
 
 using namespace VirtualKey;
@@ -49,7 +49,7 @@ bool endsInDigit(const std::string &text, std::size_t prefix)
 
 } // namespace
 
-std::int16_t fromEvent(const std::string &code, const std::string &key)
+std::int16_t keyCode(const std::string &code, const std::string &key)
 {
     if (code.size() == 4 && code.compare(0, 3, "Key") == 0 && code[3] >= 'A' && code[3] <= 'Z')
         return std::int16_t(code[3]);
@@ -73,4 +73,26 @@ std::int16_t fromEvent(const std::string &code, const std::string &key)
     return Unknown;
 }
 
-} // namespace WebKeys
+std::int16_t shiftState(bool shift, bool ctrl, bool alt)
+{
+    return std::int16_t((shift ? ShiftState::Shift : 0) + (ctrl ? ShiftState::Ctrl : 0)
+                        + (alt ? ShiftState::Alt : 0));
+}
+
+std::int16_t mouseButton(int domButton)
+{
+    switch (domButton) {
+    case 0: return MouseButton::Left;
+    case 1: return MouseButton::Middle;
+    case 2: return MouseButton::Right;
+    default: return 0;
+    }
+}
+
+std::int16_t mouseButtons(int domButtons)
+{
+    return std::int16_t(((domButtons & 1) ? MouseButton::Left : 0) + ((domButtons & 2) ? MouseButton::Right : 0)
+                        + ((domButtons & 4) ? MouseButton::Middle : 0));
+}
+
+} // namespace WebInput
