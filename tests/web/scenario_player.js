@@ -46,7 +46,10 @@ function seen(selector, what) {
   switch (what) {
     case 'caption': return (el.dataset.form ? el.querySelector('.title .caption') : el).textContent;
     case 'enabled': return !el.disabled && el.getAttribute('aria-disabled') !== 'true';
-    case 'focus': return document.activeElement === el;
+    case 'focus': { // true, or where the focus is
+      const at = document.activeElement;
+      return at === el || (at && (at.dataset.control || at.dataset.form || at.tagName));
+    }
     case 'box': return `${el.querySelector('.title').textContent} | ${el.querySelector('.prompt').textContent}`;
     case 'look': {
       const text = document.createRange();
@@ -76,11 +79,11 @@ const luminance = (rrggbb) => [0, 2, 4].map((at) => parseInt(rrggbb.substr(at, 2
 const shownText = (text) => text.replace(/\r\n/g, '\n');
 
 class ScenarioPlayer {
-  constructor(page, browserName, expected, bound = 5000) {
+  constructor(page, browserName, expected) {
     this.page = page;
     this.keys = new PageKeys(page, browserName);
     this.expected = expected;
-    this.bound = bound;
+    this.bound = 5000;
     this.pending = []; // frames drawn since the last frame checked
     this.lastSeen = null;
   }
@@ -200,7 +203,7 @@ class ScenarioPlayer {
       case 'frames': return this.frames(args[0]);
       case 'caption': return this.untilSeen(args[0], 'caption', shownText(args[1]));
       case 'enabled': case 'disabled':
-        for (const name of args) await this.untilSeen(name, 'enabled', verb === 'enabled', verb);
+        for (const name of args) await this.untilSeen(name, 'enabled', verb === 'enabled', '');
         return;
       case 'focus': return this.untilSeen(args[0], 'focus', true, '');
       case 'shown': case 'gone': return this.untilSeen(args[0], 'shown', verb === 'shown', '');
