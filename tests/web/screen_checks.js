@@ -19,8 +19,11 @@ const pictureBox = (page) => page.$eval(selectorOf('Form1.Pic'), (el) => {
            width: el.clientWidth * scale, height: el.clientHeight * scale };
 });
 
+const rgba = (pixel) => (pixel < 0 ? 'outside it' : pixel.toString(16).padStart(8, '0'));
+
 // The first pixel of `frame` whose ratio x ratio block in `shot`, from
-// (left, top), is not all of its colour; null when every one is.
+// (left, top), is not all of its colour, as { at: its index, message }; null
+// when every one is.
 function blockDifference(shot, frame, ratio, left, top) {
   for (let y = 0; y < frame.height; ++y) {
     for (let x = 0; x < frame.width; ++x) {
@@ -31,7 +34,8 @@ function blockDifference(shot, frame, ratio, left, top) {
           const sy = top + y * ratio + dy;
           const got = sx < shot.width && sy < shot.height ? shot.rgba.readUInt32BE((sy * shot.width + sx) * 4) : -1;
           if (got !== want)
-            return `pixel ${x},${y} is ${got.toString(16)} at device pixel ${sx},${sy} of the shot, expected ${want.toString(16)}`;
+            return { at: y * frame.width + x, message: `pixel ${x},${y} is ${rgba(got)} at device pixel `
+                     + `${sx},${sy} of the shot, expected ${rgba(want)}` };
         }
       }
     }
@@ -63,14 +67,14 @@ async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDi
     // Wherever near the place layout gave it the picture was drawn.
     const left = Math.round((box.left - clip.x) * ratio);
     const top = Math.round((box.top - clip.y) * ratio);
-    let nearest = null;
+    let best = { at: -1 };
     for (let dy = -ratio; dy <= ratio; ++dy)
       for (let dx = -ratio; dx <= ratio; ++dx) {
         const found = blockDifference(shot, frame, ratio, left + dx, top + dy);
         if (!found) return;
-        if (!dx && !dy) nearest = found;
+        if (found.at > best.at) best = found;
       }
-    throw new Error(`nowhere within ${ratio} device pixels of its place; there ${nearest}`);
+    throw new Error(`nowhere within ${ratio} device pixels of its place; at best ${best.message}`);
   } finally {
     await page.close();
   }

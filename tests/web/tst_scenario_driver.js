@@ -142,13 +142,14 @@ test('a picture on a sharp screen: every pixel a whole block of its colour, and 
   for (let y = 2; y < 5; ++y)
     for (let x = 1; x < 7; ++x) shot.rgba.set(x < 4 ? [255, 0, 0, 255] : [0, 0, 255, 255], (y * 8 + x) * 4);
   assert.equal(blockDifference(shot, frame, ratio, 1, 2), null);
-  assert.match(blockDifference(shot, frame, ratio, 0, 2), /pixel 0,0 is 0 at device pixel 0,2/);
+  assert.match(blockDifference(shot, frame, ratio, 0, 2).message, /pixel 0,0 is 00000000 at device pixel 0,2/);
   // Smoothing at the edge between the two: one device pixel of a blend.
   shot.rgba.set([128, 0, 128, 255], (3 * 8 + 4) * 4);
-  assert.match(blockDifference(shot, frame, ratio, 1, 2), /pixel 1,0 is 800080ff at device pixel 4,3/);
+  assert.deepEqual(blockDifference(shot, frame, ratio, 1, 2),
+                   { at: 1, message: 'pixel 1,0 is 800080ff at device pixel 4,3 of the shot, expected 0000ffff' });
   // A block cut off by the shot's edge is no block.
   const cut = { width: 8, height: 4, rgba: shot.rgba.subarray(0, 8 * 4 * 4) };
-  assert.match(blockDifference(cut, frame, ratio, 1, 2), /pixel 0,0 is -1 at device pixel 1,4/);
+  assert.match(blockDifference(cut, frame, ratio, 1, 2).message, /pixel 0,0 is outside it at device pixel 1,4/);
 });
 
 test('keys by name: letters and digits where they lie, the keypad\'s digits, Shift around a key', () => {
