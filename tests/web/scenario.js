@@ -79,7 +79,7 @@ async function main() {
     for (const ratio of [2, 3])
       await report(`the first frame in blocks of ${ratio} x ${ratio} device pixels, on a screenshot`,
                    () => checkSharpScreen({ browser, openPage, url: server.url, expected, ratio, outDir, browserName }));
-    await report('the window scaled to fit a screen 360 CSS pixels wide',
+    await report('the windows scaled to fit a screen 360 CSS pixels wide, a tap picking on it',
                  () => checkNarrowScreen({ browser, openPage, url: server.url, expected, outDir, browserName }));
   } finally {
     await browser.close();

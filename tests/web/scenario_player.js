@@ -4,6 +4,7 @@
 
 const { difference } = require('./expected_frames');
 const { PageKeys } = require('./page_keys');
+const { parse } = require('./scenario_script');
 
 const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 
@@ -179,6 +180,11 @@ class ScenarioPlayer {
                                                     note: !document.getElementById('note').hidden }));
       return { ok: end.note && end.status === status, saw: JSON.stringify(end) };
     });
+  }
+
+  // Lines of the script's language, played one after the other.
+  async lines(text) {
+    for (const step of parse(`start\n${text}`, 'lines')[0].steps.slice(1)) await this.play(step);
   }
 
   async play({ verb, args, options }) {

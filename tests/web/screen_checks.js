@@ -5,11 +5,7 @@
 const fs = require('fs');
 const path = require('path');
 const { decodePng } = require('./png');
-const { parse } = require('./scenario_script');
 const { ScenarioPlayer, selectorOf } = require('./scenario_player');
-
-// One line of the script's language, played.
-const play = (player, line) => player.play(parse(`start\n${line}`)[0].steps[1]);
 
 // The main picture's client area in CSS pixels of the viewport.
 const pictureBox = (page) => page.$eval(selectorOf('Form1.Pic'), (el) => {
@@ -49,7 +45,7 @@ function blockDifference(shot, frame, ratio, left, top) {
 async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDir, browserName }) {
   const { page } = await openPage(browser, { width: 1024, height: 768, deviceScaleFactor: ratio }, url);
   try {
-    await play(new ScenarioPlayer(page, browserName, expected), 'frame standing');
+    await new ScenarioPlayer(page, browserName, expected).lines('frame standing');
     const box = await pictureBox(page);
     const frame = expected.named('standing')[0];
     // ratio device pixels a picture pixel: one CSS pixel each.
@@ -81,8 +77,8 @@ async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDi
 }
 
 // On an upright phone, 360 CSS pixels wide: the main window and the widest
-// dialog each scaled to fit, and a click on the scaled strip picking where it
-// lands. The screenshots are for a person to look at.
+// dialog each scaled to fit, and a finger's tap on the scaled strip picking
+// what lies under it. The screenshots are for a person to look at.
 async function checkNarrowScreen({ browser, openPage, url, expected, outDir, browserName }) {
   const width = 360;
   const { page } = await openPage(browser, { width, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
@@ -94,14 +90,13 @@ async function checkNarrowScreen({ browser, openPage, url, expected, outDir, bro
     await page.screenshot({ path: path.join(outDir, `${browserName}-narrow-${form}.png`) });
   };
   try {
-    await play(player, 'frame standing');
+    await player.lines('frame standing');
     await fits('Form1');
-    await play(player, 'click Form1.Cmd_stgsel');
-    await play(player, 'shown Form3');
+    await player.lines('click Form1.Cmd_stgsel\nshown Form3');
     await fits('Form3');
-    await play(player, 'click-at Form3.Picture1 334 40');
-    await play(player, 'gone Form3');
-    await play(player, 'frame standing-2-0');
+    const at = await player.pointAt('Form3.Picture1', selectorOf('Form3.Picture1'), 334, 40);
+    await page.touchscreen.tap(at.x, at.y);
+    await player.lines('gone Form3\nframe standing-2-0');
   } finally {
     await page.close();
   }
