@@ -2,47 +2,36 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 'use strict';
 
-// What the browser reports for each: `code`, `key`, the legacy keyCode, the
-// character typed if any, and the WebDriver key Firefox is driven with
-// (whose table gives the same code and key). The keypad's moves are what it
-// sends with Num Lock off: code Numpad4 with key ArrowLeft, and so on.
+// What the browser reports for each, `code`, `key` and the legacy keyCode,
+// and the WebDriver key Firefox is driven with (whose table gives the same
+// code and key). The keypad's moves are what it sends with Num Lock off:
+// code Numpad4 with key ArrowLeft, and so on.
 const named = {
-  space: { code: 'Space', key: ' ', keyCode: 32, text: ' ', webDriver: ' ' },
-  Return: { code: 'Enter', key: 'Enter', keyCode: 13, text: '\r', webDriver: '\uE006' },
-  Tab: { code: 'Tab', key: 'Tab', keyCode: 9, webDriver: '\uE004' },
-  Escape: { code: 'Escape', key: 'Escape', keyCode: 27, webDriver: '\uE00C' },
-  Left: { code: 'ArrowLeft', key: 'ArrowLeft', keyCode: 37, webDriver: '\uE012' },
-  Up: { code: 'ArrowUp', key: 'ArrowUp', keyCode: 38, webDriver: '\uE013' },
-  Right: { code: 'ArrowRight', key: 'ArrowRight', keyCode: 39, webDriver: '\uE014' },
-  Down: { code: 'ArrowDown', key: 'ArrowDown', keyCode: 40, webDriver: '\uE015' },
-  Home: { code: 'Home', key: 'Home', keyCode: 36, webDriver: '\uE011' },
-  End: { code: 'End', key: 'End', keyCode: 35, webDriver: '\uE010' },
-  KP_Left: { code: 'Numpad4', key: 'ArrowLeft', keyCode: 37, keypad: true, webDriver: '\uE058' },
-  KP_Up: { code: 'Numpad8', key: 'ArrowUp', keyCode: 38, keypad: true, webDriver: '\uE059' },
-  KP_Right: { code: 'Numpad6', key: 'ArrowRight', keyCode: 39, keypad: true, webDriver: '\uE05A' },
-  KP_Down: { code: 'Numpad2', key: 'ArrowDown', keyCode: 40, keypad: true, webDriver: '\uE05B' },
-  KP_Home: { code: 'Numpad7', key: 'Home', keyCode: 36, keypad: true, webDriver: '\uE057' },
-  KP_End: { code: 'Numpad1', key: 'End', keyCode: 35, keypad: true, webDriver: '\uE056' },
-  // WebDriver has no keypad 5 with Num Lock off: Firefox gets its Clear key,
-  // whose code is empty.
-  KP_Begin: { code: 'Numpad5', key: 'Clear', keyCode: 12, keypad: true, webDriver: '\uE005' },
-  KP_Enter: { code: 'NumpadEnter', key: 'Enter', keyCode: 13, text: '\r', keypad: true, webDriver: '\uE007' },
+  space: ['Space', ' ', 32, ' '], Return: ['Enter', 'Enter', 13, '\uE006'], Tab: ['Tab', 'Tab', 9, '\uE004'],
+  Escape: ['Escape', 'Escape', 27, '\uE00C'], Left: ['ArrowLeft', 'ArrowLeft', 37, '\uE012'],
+  Up: ['ArrowUp', 'ArrowUp', 38, '\uE013'], Right: ['ArrowRight', 'ArrowRight', 39, '\uE014'],
+  Down: ['ArrowDown', 'ArrowDown', 40, '\uE015'], Home: ['Home', 'Home', 36, '\uE011'],
+  End: ['End', 'End', 35, '\uE010'], KP_Left: ['Numpad4', 'ArrowLeft', 37, '\uE058'],
+  KP_Up: ['Numpad8', 'ArrowUp', 38, '\uE059'], KP_Right: ['Numpad6', 'ArrowRight', 39, '\uE05A'],
+  KP_Down: ['Numpad2', 'ArrowDown', 40, '\uE05B'], KP_Home: ['Numpad7', 'Home', 36, '\uE057'],
+  KP_End: ['Numpad1', 'End', 35, '\uE056'], KP_Enter: ['NumpadEnter', 'Enter', 13, '\uE007'],
+  // WebDriver has no keypad 5 with Num Lock off: Firefox gets its Clear
+  // key, whose code is empty.
+  KP_Begin: ['Numpad5', 'Clear', 12, '\uE005'],
 };
 const shift = { code: 'ShiftLeft', key: 'Shift', keyCode: 16, webDriver: '\uE008' };
 
-// The key of a name: one of the above, a letter, a digit or KP_ and a digit.
+// The key of a name: one of the above, a letter, a digit or KP_ and a digit;
+// with the character it types, if any.
 function keyNamed(name) {
-  if (named[name]) return named[name];
-  let match = name.match(/^[a-z]$/);
-  if (match) return { code: `Key${name.toUpperCase()}`, key: name, keyCode: name.toUpperCase().charCodeAt(0),
-                      text: name, webDriver: name };
-  match = name.match(/^(KP_)?([0-9])$/);
-  if (!match) throw new Error(`no key ${name}`);
-  const digit = +match[2];
-  return match[1]
-    ? { code: `Numpad${digit}`, key: match[2], keyCode: 96 + digit, text: match[2], keypad: true,
-        webDriver: String.fromCharCode(0xe01a + digit) }
-    : { code: `Digit${digit}`, key: match[2], keyCode: 48 + digit, text: match[2], webDriver: match[2] };
+  const digit = name.match(/^(KP_)?([0-9])$/);
+  const [code, key, keyCode, webDriver] = named[name]
+    || (/^[a-z]$/.test(name) && [`Key${name.toUpperCase()}`, name, name.toUpperCase().charCodeAt(0), name])
+    || (digit && digit[1] && [`Numpad${digit[2]}`, digit[2], 96 + +digit[2], String.fromCharCode(0xe01a + +digit[2])])
+    || (digit && [`Digit${digit[2]}`, digit[2], 48 + +digit[2], digit[2]]) || [];
+  if (!code) throw new Error(`no key ${name}`);
+  const text = key === 'Enter' ? '\r' : key.length === 1 ? key : undefined;
+  return { code, key, keyCode, webDriver, text, keypad: code.startsWith('Numpad') };
 }
 
 // A stroke: `shift+NAME` holds Shift down around the key.
