@@ -1,19 +1,15 @@
 // Zubrik: writes the frames the main picture can show from the start, composed from the pictures; a test program only.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
-// Usage: zubrik_expected_frames DIR [STAGE:CELL ...]. Writes, as
-// binary PPM: DIR/standing.ppm; DIR/flight-N.ppm after tick N of a jump with
-// the first character on the first stage, DIR/paused-N.ppm that frame paused;
-// DIR/replay-N.ppm after tick N of that jump's replay; then for each
-// STAGE:CELL (stage 0-3, character cell 0-3) DIR/standing-STAGE-CELL.ppm. The
-// game on the headless toolkit gives the positions; the pictures are composed
-// from the PNG files apart from the game's compositor, and each must be what
-// the game drew at that moment, so that what a screen or a browser's canvas
-// shows can be held to it.
-#include "ExpectedFrame.h"
-#include "GameDriver.h"
+// Usage: zubrik_expected_frames DIR [STAGE:CELL ...]. Writes every frame of
+// NamedFrames as binary PPM, DIR/NAME.ppm (standing, flight-N, paused-N,
+// replay-N, paused-replay-N, and standing-STAGE-CELL for each STAGE:CELL
+// given: stage 0-3, character cell 0-3), so that what a screen or a
+// browser's canvas shows can be held to them.
+#include "NamedFrames.h"
 
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -41,66 +37,23 @@ int main(int argc, char *argv[])
 {
     if (argc < 2)
         return 2;
-    const std::string dir = argv[1];
-    const ExpectedFrame frames;
-    GameDriver game;
-    const auto inputs = [&game](int stage = 0) {
-        const GameState &s = game.state;
-        return FrameInputs { s.charFrameX, stage, s.charY, s.shadowFrameX, s.paused,
-                             game.form->timer().interval() };
-    };
-    const auto write = [&](const FrameInputs &in, const std::string &name) {
-        return writePpm(frames.compose(in), dir + "/" + name + ".ppm");
-    };
-    // A frame the game did not draw would match nothing on screen.
-    const auto drawn = [&](const FrameInputs &in, const std::string &name) {
-        const std::string difference = firstDifference(game.frame(), frames.compose(in));
-        if (!difference.empty())
-            std::fprintf(stderr, "%s: the game drew another frame (%s)\n", name.c_str(), difference.c_str());
-        return difference.empty() && write(in, name);
-    };
-    const auto ticked = [&](const std::string &prefix) {
-        int ticks = 0;
-        for (game.tick(), ++ticks; game.form->timer().enabled(); game.tick(), ++ticks)
-            if (ticks > 100 || !drawn(inputs(), prefix + "-" + std::to_string(ticks)))
-                return -1;
-        return ticks - 1;
-    };
-
-    if (!drawn(inputs(), "standing"))
-        return 1;
-    game.jump();
-    const int flight = ticked("flight");
-    for (int tick = 1; tick <= flight; ++tick) {
-        GameDriver paused;
-        paused.jump();
-        for (int i = 0; i < tick; ++i)
-            paused.tick();
-        paused.pause();
-        const GameState &s = paused.state;
-        const FrameInputs in { s.charFrameX, 0, s.charY, s.shadowFrameX, s.paused, 20 };
-        if (s.paused != 1 || !firstDifference(paused.frame(), frames.compose(in)).empty()
-            || !write(in, "paused-" + std::to_string(tick)))
-            return 1;
-    }
-    game.replay();
-    const int replay = ticked("replay");
-    std::printf("%d frames in flight, %d in the replay\n", flight, replay);
-    if (flight <= 0 || replay <= 0 || !drawn(inputs(), "standing"))
-        return 1;
-
-    // Set as the selection dialogs set them on a pick.
+    std::vector<std::pair<int, int>> stageCells;
     for (int i = 2; i < argc; ++i) {
         int stage = -1, cell = -1;
         char end = 0;
-        if (std::sscanf(argv[i], "%d:%d%c", &stage, &cell, &end) != 2 || stage < 0 || stage > 3
-            || cell < 0 || cell > 3)
+        if (std::sscanf(argv[i], "%d:%d%c", &stage, &cell, &end) != 2)
             return 2;
-        game.state.charFrameX = 92 * cell;
-        game.state.stageDc = game.form->Bg(std::int16_t(stage)).hDC();
-        game.form->FrameCompositor();
-        if (!drawn(inputs(stage), "standing-" + std::to_string(stage) + "-" + std::to_string(cell)))
-            return 1;
+        stageCells.emplace_back(stage, cell);
+    }
+    try {
+        const NamedFrames named(stageCells);
+        for (const auto &[name, frame] : named.frames())
+            if (!writePpm(frame, std::string(argv[1]) + "/" + name + ".ppm"))
+                return 1;
+        std::printf("%d frames in flight, %d in the replay\n", named.flightTicks(), named.replayTicks());
+    } catch (const std::runtime_error &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
     }
     return 0;
 }

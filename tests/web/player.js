@@ -64,4 +64,4 @@ async function unlockHiddenMode(page) {
   await page.click(selector('Cmd_pause'));
 }
 
-module.exports = { sleep, selector, counter, untilLoaded, dismissMessage, jump, jumpTo, pauseAJump, unlockHiddenMode };
+module.exports = { sleep, selector, untilLoaded, dismissMessage, jump, jumpTo, unlockHiddenMode };

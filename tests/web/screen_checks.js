@@ -1,0 +1,105 @@
+// Zubrik: what only a browser's screen shows: the main picture on sharp screens, the windows on a narrow one.
+// Copyright (c) 2026 the Zubrik developers. MIT licence.
+'use strict';
+
+const fs = require('fs');
+const path = require('path');
+const { decodePng } = require('./png');
+const { ScenarioPlayer, selectorOf } = require('./scenario_player');
+
+// The main picture's client area in CSS pixels of the viewport.
+const pictureBox = (page) => page.$eval(selectorOf('Form1.Pic'), (el) => {
+  const box = el.getBoundingClientRect();
+  const scale = box.width / el.offsetWidth;
+  return { left: box.left + el.clientLeft * scale, top: box.top + el.clientTop * scale,
+           width: el.clientWidth * scale, height: el.clientHeight * scale };
+});
+
+const rgba = (pixel) => (pixel < 0 ? 'outside it' : pixel.toString(16).padStart(8, '0'));
+
+// The first pixel of `frame` whose ratio x ratio block in `shot`, from
+// (left, top), is not all of its colour, as { at: its index, message }; null
+// when every one is.
+function blockDifference(shot, frame, ratio, left, top) {
+  for (let y = 0; y < frame.height; ++y) {
+    for (let x = 0; x < frame.width; ++x) {
+      const want = frame.rgba.readUInt32BE((y * frame.width + x) * 4);
+      for (let dy = 0; dy < ratio; ++dy) {
+        for (let dx = 0; dx < ratio; ++dx) {
+          const sx = left + x * ratio + dx;
+          const sy = top + y * ratio + dy;
+          const got = sx < shot.width && sy < shot.height ? shot.rgba.readUInt32BE((sy * shot.width + sx) * 4) : -1;
+          if (got !== want)
+            return { at: y * frame.width + x, message: `pixel ${x},${y} is ${rgba(got)} at device pixel `
+                     + `${sx},${sy} of the shot, expected ${rgba(want)}` };
+        }
+      }
+    }
+  }
+  return null;
+}
+
+// At a device pixel ratio of `ratio`, the standing frame read from a
+// screenshot (not the canvas): each of its pixels exactly ratio x ratio
+// device pixels of its colour, no smoothing at any edge.
+async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDir, browserName }) {
+  const { page } = await openPage(browser, { width: 1024, height: 768, deviceScaleFactor: ratio }, url);
+  try {
+    await new ScenarioPlayer(page, browserName, expected).lines('frame standing');
+    const box = await pictureBox(page);
+    const frame = expected.named('standing')[0];
+    // ratio device pixels a picture pixel: one CSS pixel each.
+    if (Math.abs(box.width - frame.width) > 0.01)
+      throw new Error(`the picture is ${box.width} CSS pixels wide, not ${frame.width}`);
+    // With a margin: layout puts a box at a fraction of a pixel, and a
+    // browser draws it at a whole device pixel near it.
+    const margin = 2;
+    const clip = { x: Math.floor(box.left) - margin, y: Math.floor(box.top) - margin,
+                   width: Math.ceil(box.width) + 2 * margin + 1, height: Math.ceil(box.height) + 2 * margin + 1 };
+    const png = Buffer.from(await page.screenshot({ clip, type: 'png' }));
+    fs.writeFileSync(path.join(outDir, `${browserName}-ratio-${ratio}.png`), png);
+    const shot = decodePng(png);
+    if (shot.width !== clip.width * ratio) throw new Error(`a shot ${shot.width} pixels wide, not at the ratio ${ratio}`);
+    // Wherever near the place layout gave it the picture was drawn.
+    const left = Math.round((box.left - clip.x) * ratio);
+    const top = Math.round((box.top - clip.y) * ratio);
+    let best = { at: -1 };
+    for (let dy = -ratio; dy <= ratio; ++dy)
+      for (let dx = -ratio; dx <= ratio; ++dx) {
+        const found = blockDifference(shot, frame, ratio, left + dx, top + dy);
+        if (!found) return;
+        if (found.at > best.at) best = found;
+      }
+    throw new Error(`nowhere within ${ratio} device pixels of its place; at best ${best.message}`);
+  } finally {
+    await page.close();
+  }
+}
+
+// On an upright phone, 360 CSS pixels wide: the main window and the widest
+// dialog each scaled to fit, and a finger's tap on the scaled strip picking
+// what lies under it. The screenshots are for a person to look at.
+async function checkNarrowScreen({ browser, openPage, url, expected, outDir, browserName }) {
+  const width = 360;
+  const { page } = await openPage(browser, { width, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+                                  url);
+  const player = new ScenarioPlayer(page, browserName, expected);
+  const fits = async (form) => {
+    const box = await page.$eval(selectorOf(form), (el) => el.getBoundingClientRect().toJSON());
+    if (box.left < 0 || box.right > width) throw new Error(`${form} spans ${box.left} to ${box.right} of ${width}`);
+    await page.screenshot({ path: path.join(outDir, `${browserName}-narrow-${form}.png`) });
+  };
+  try {
+    await player.lines('frame standing');
+    await fits('Form1');
+    await player.lines('click Form1.Cmd_stgsel\nshown Form3');
+    await fits('Form3');
+    const at = await player.pointAt('Form3.Picture1', selectorOf('Form3.Picture1'), 334, 40);
+    await page.touchscreen.tap(at.x, at.y);
+    await player.lines('gone Form3\nframe standing-2-0');
+  } finally {
+    await page.close();
+  }
+}
+
+module.exports = { checkSharpScreen, checkNarrowScreen, blockDifference };
