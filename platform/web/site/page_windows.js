@@ -87,6 +87,12 @@
     if (top && top.kind === 'message') return; // the box's own keys: Enter, Space, Escape
     const form = keyForm();
     if (!form) return;
+    // Aimed at a window behind the modal one: no window of the game takes it.
+    const from = event.target && event.target.closest ? event.target.closest('.window') : null;
+    if (from && from !== form.el) {
+      event.preventDefault();
+      return;
+    }
     writeKeyNames(event);
     const posted = shell.post('key', form.address, press, event.shiftKey, event.ctrlKey, event.altKey);
     const spent = Module._zubrik_key_spent(posted) !== 0;
@@ -244,6 +250,15 @@
     },
   });
 
+  // A press moves the keyboard focus by the program's rule alone (a press on
+  // a control goes to it first): a press on a window's face, its title bar, a
+  // window behind a modal one or the page itself leaves the focus where it
+  // is, as the desktop does. The message box's OK is the one native control.
+  function keepFocus(event) {
+    if (!event.target.closest || !event.target.closest('dialog.message button')) event.preventDefault();
+  }
+
+  document.addEventListener('mousedown', keepFocus, true);
   document.addEventListener('keydown', (event) => onKey(event, true), true);
   document.addEventListener('keyup', (event) => onKey(event, false), true);
   window.addEventListener('resize', refit);
