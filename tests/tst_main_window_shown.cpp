@@ -166,6 +166,19 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), native(d.form->control(focus.toStdString())));
     }
 
+    // Once Tab has moved the focus, the style draws focus frames, as after
+    // Qt's own Tab; a click draws none.
+    void tabShowsTheFocusFrame()
+    {
+        MainWindowDriver d;
+        QVERIFY(activated(d));
+        d.click(d.form->Cmd_pause);
+        QVERIFY(!d.shown()->testAttribute(Qt::WA_KeyboardFocusChange));
+        type(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), native(d.form->Cmd_jump));
+        QVERIFY(d.shown()->testAttribute(Qt::WA_KeyboardFocusChange));
+    }
+
     // A press of the mouse focuses what Tab reaches (a button), as the
     // original platform's buttons do, and leaves the focus alone elsewhere.
     void aClickFocusesWhatTabReaches_data()

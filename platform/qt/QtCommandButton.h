@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Control.h"
+#include "platform/qt/QtMirror.h"
 
 #include <QPushButton>
 
@@ -21,7 +22,7 @@ public:
 
     // ControlPeer: read the model back. (Hides QWidget::update.)
     void update() override;
-    void setFocus() override { QWidget::setFocus(Qt::OtherFocusReason); }
+    void setFocus() override { QtMirror::focus(*this); }
     bool hasFocus() const override { return QWidget::hasFocus(); }
 
 private:

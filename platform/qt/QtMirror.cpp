@@ -39,4 +39,12 @@ void mirror(const Control &control, QWidget &widget)
         widget.setAccessibleDescription(description);
 }
 
+void focus(QWidget &widget)
+{
+    // As a step of the focus chain: given inside a Tab key's event, Qt takes
+    // it for the keyboard's and draws focus frames from then on, as after its
+    // own Tab; given at any other time, as the program's.
+    widget.setFocus(Qt::TabFocusReason);
+}
+
 } // namespace QtMirror

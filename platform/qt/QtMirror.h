@@ -19,4 +19,7 @@ QString objectName(const Control &control);
 // Qt announces name changes.
 void mirror(const Control &control, QWidget &widget);
 
+// Gives the widget the keyboard focus for its control.
+void focus(QWidget &widget);
+
 } // namespace QtMirror

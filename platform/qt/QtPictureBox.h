@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/PictureBox.h"
+#include "platform/qt/QtMirror.h"
 
 #include <QWidget>
 #include <vector>
@@ -26,7 +27,7 @@ public:
     void update() override;
     // Repaint now.
     void refresh() override { repaint(); }
-    void setFocus() override { QWidget::setFocus(Qt::OtherFocusReason); }
+    void setFocus() override { QtMirror::focus(*this); }
     bool hasFocus() const override { return QWidget::hasFocus(); }
 
 protected:
