@@ -4,6 +4,7 @@
 
 #include "dialogs/Form2.h"
 #include "dialogs/Form3.h"
+#include "ending/Form4.h"
 #include "platform/Frame.h"
 #include "platform/qt/FontSetup.h"
 
@@ -281,6 +282,37 @@ private Q_SLOTS:
         row("name 3", "Label1_3", Look::Text, QStringLiteral("リング"));
     }
     void stageSelect() { checkDialog<Form3>(); }
+
+    // The window as built: each control's widget lies in its frame's widget,
+    // or in the window, at the control's place, in hidden mode's widths too.
+    void everyWidgetStandsAtItsControlsPlace_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : { "main", "character select", "stage select", "ending" })
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void everyWidgetStandsAtItsControlsPlace()
+    {
+        QFETCH(QString, window);
+        MainWindowDriver d;
+        d.state.hiddenMode = 1;
+        std::unique_ptr<Form> other;
+        if (window == QLatin1String("character select"))
+            other = std::make_unique<Form2>(*d.form);
+        else if (window == QLatin1String("stage select"))
+            other = std::make_unique<Form3>(*d.form);
+        else if (window == QLatin1String("ending"))
+            other = std::make_unique<Form4>(*d.form);
+        const Form &form = other ? *other : *d.form;
+        for (const auto &control : form.controls()) {
+            const QWidget *widget = QtToolkit::widget(*control);
+            const QString name = QString::fromStdString(control->fullName());
+            const Control *frame = control->container();
+            QCOMPARE(widget->parentWidget(), frame ? QtToolkit::widget(*frame) : QtToolkit::window(form));
+            const PixelRect rect = control->pixelRect();
+            QVERIFY2(widget->geometry() == QRect(rect.x, rect.y, rect.width, rect.height), qPrintable(name));
+        }
+    }
 
 private:
     template<class Dialog>

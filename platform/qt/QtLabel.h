@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Control.h"
+#include "platform/qt/QtMirror.h"
 
 #include <QLabel>
 
@@ -14,7 +15,6 @@ class QtLabel : public QLabel, public ControlPeer
 
 public:
     QtLabel(Label &label, QWidget *parent);
-    ~QtLabel() override;
 
     Label &model() const { return m_label; }
 
@@ -23,7 +23,7 @@ public:
     void update() override;
     // The size that fits the current caption: the size hint.
     PixelSize fittedSize() const override;
-    void setFocus() override { QWidget::setFocus(Qt::OtherFocusReason); }
+    void setFocus() override { QtMirror::focus(*this); }
     bool hasFocus() const override { return QWidget::hasFocus(); }
 
     // Lines are set FontSetup::linePitch() apart, raised by FontSetup::roomAboveGlyphs().
