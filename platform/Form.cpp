@@ -219,7 +219,11 @@ bool Form::pressKey(std::int16_t keyCode, std::int16_t shift)
         moveFocus((shift & ShiftState::Shift) != 0);
         return true;
     }
-    return keyPress(keyCode);
+    if (keyPress(keyCode))
+        return true;
+    // Only Tab moves the focus: each button stands alone, and an arrow the
+    // form had no use for does nothing on it.
+    return button && keyCode >= VirtualKey::Left && keyCode <= VirtualKey::Down;
 }
 
 bool Form::releaseKey(std::int16_t keyCode, std::int16_t shift)

@@ -94,9 +94,11 @@ public:
     // values. The form answers it whole, the same on every toolkit: with
     // KeyPreview on it sees the key first and never swallows it; then Return
     // clicks the focused button on each press, Space on its release (with
-    // Alt held, both are the desktop's); Tab and Shift+Tab move the focus along tabOrderControls(); any other key goes to
-    // the form's own keys. True: the key is spent, and the backend keeps it
-    // from its native widgets; false: the form had no use for it.
+    // Alt held, both are the desktop's); Tab and Shift+Tab move the focus
+    // along tabOrderControls(); any other key goes to the form's own keys;
+    // an arrow they do not take is spent on a focused button (only Tab moves
+    // the focus). True: the key is spent, and the backend keeps it from its
+    // native widgets; false: the form had no use for it.
     bool pressKey(std::int16_t keyCode, std::int16_t shift);
     bool releaseKey(std::int16_t keyCode, std::int16_t shift);
 

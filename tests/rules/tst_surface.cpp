@@ -54,6 +54,9 @@ TEST_CASE("Return clicks the focused button on every press, Space on its release
     CHECK_FALSE(typeKey(*d.form, VirtualKey::Space, ShiftState::Alt));
     CHECK_FALSE(typeKey(*d.form, VirtualKey::Return, ShiftState::Alt));
     CHECK(d.counter() == "3");
+    // An arrow on a button is spent on nothing: only Tab moves the focus.
+    CHECK(typeKey(*d.form, VirtualKey::Right));
+    CHECK(focusName(*d.form) == "Cmd_nikusel");
 }
 
 TEST_CASE("Tab and Shift+Tab walk the tab order, past controls that take no focus")
