@@ -2,6 +2,8 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
+#include "rules/PictureFiles.h"
+
 #include "core/Form1.h"
 #include "core/GameState.h"
 #include "platform/Beep.h"
@@ -10,13 +12,20 @@
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
+#include "platform/qt/QtForm.h"
 #include "platform/qt/QtToolkit.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QStringList>
 #include <QtTest>
 #include <cstring>
+#include <functional>
 #include <memory>
+
+// The native window of a form, and the native widget of a control.
+inline QWidget *native(const Form &form) { return QtToolkit::window(form); }
+inline QWidget *native(const Control &control) { return QtToolkit::widget(control); }
 
 // A fresh main window per driver, shown on the Qt toolkit (which the test
 // keeps alive), its message boxes and beeps recorded instead of shown. Ticks
@@ -39,12 +48,11 @@ public:
     }
 
     MainWindowState &window() { return form->windowState(); }
-    // The main window's native window, and a control's native widget.
-    QWidget *shown() const { return QtToolkit::window(*form); }
-    static QWidget *widget(const Control &control) { return QtToolkit::widget(control); }
+    // The main window's native window.
+    QWidget *shown() const { return native(*form); }
 
     // A click as the player makes it, on the native button.
-    static void click(const CommandButton &button) { QTest::mouseClick(widget(button), Qt::LeftButton); }
+    static void click(const CommandButton &button) { QTest::mouseClick(native(button), Qt::LeftButton); }
     void jump() { click(form->Cmd_jump); }
     void pause() { click(form->Cmd_pause); }
     void replay() { click(form->Cmd_replay); }
@@ -83,6 +91,32 @@ public:
         return true;
     }
     static bool samePixels(const Image &a, const QImage &b) { return samePixels(toQImage(a), b); }
+
+    // Clicks the button that opens a dialog of type Dialog and acts on the
+    // dialog inside its modal show. Whatever `act` does or fails, a dialog
+    // still loaded is closed afterwards as its close box would, so no test can
+    // hang in the nested loop. False if no such dialog came up.
+    template<class Dialog>
+    static bool whileShown(const CommandButton &opener, const std::function<void(Dialog &)> &act)
+    {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            auto *shownForm = qobject_cast<QtForm *>(window);
+            auto *dialog = shownForm ? dynamic_cast<Dialog *>(&shownForm->model()) : nullptr;
+            if (!dialog)
+                return;
+            seen = true;
+            act(*dialog);
+            if (dialog->isLoaded())
+                window->close();
+        });
+        click(opener);
+        return seen;
+    }
+
+    // A picture as shipped in the source tree, decoded apart from the game's copy.
+    static QImage shipped(const std::string &name) { return toQImage(PictureFiles::load(name)); }
 
     QString counter() const { return QString::fromStdString(form->Lbl_count.caption()); }
     void setCounter(const QString &caption) { form->Lbl_count.setCaption(caption.toStdString()); }

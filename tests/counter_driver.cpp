@@ -12,6 +12,7 @@
 #include "core/GameState.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
+#include "platform/Program.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/QtToolkit.h"
 
@@ -39,5 +40,5 @@ int main(int argc, char *argv[])
             out << "press returned" << Qt::endl;
         });
     }
-    return Application::run(mainWindow);
+    return Program::run(mainWindow);
 }

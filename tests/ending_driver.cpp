@@ -10,6 +10,7 @@
 #include "core/GameState.h"
 #include "platform/CommandButton.h"
 #include "platform/Label.h"
+#include "platform/Program.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/QtToolkit.h"
 
@@ -35,5 +36,5 @@ int main(int argc, char *argv[])
             QTextStream(stdout) << "press returned" << Qt::endl;
         });
     }
-    return Application::run(mainWindow);
+    return Program::run(mainWindow);
 }

@@ -1,6 +1,6 @@
 // Zubrik: tests of the application's identity: name, version and desktop id as the desktop sees them.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
-#include "ExpectedFrame.h"
+#include "MainWindowDriver.h"
 #include "platform/qt/Application.h"
 
 #include <QIcon>
@@ -26,7 +26,7 @@ private Q_SLOTS:
         QVERIFY(sizes.contains(QSize(32, 32)));
         QVERIFY(sizes.contains(QSize(48, 48)));
         // Asked for 32 pixels, the drawn 32-pixel picture itself, not a scaled 48.
-        const QImage drawn = shippedPicture(QStringLiteral("icon32"));
+        const QImage drawn = MainWindowDriver::shipped("icon32");
         QCOMPARE(drawn.size(), QSize(32, 32));
         QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(QImage::Format_RGB32), drawn);
     }

@@ -13,9 +13,6 @@
 
 namespace {
 
-QWidget *native(const Control &control) { return QtToolkit::widget(control); }
-QWidget *native(const Form &form) { return QtToolkit::window(form); }
-
 // One opened dialog of either kind, with the controls the tests read.
 struct Opened
 {
@@ -177,7 +174,7 @@ private Q_SLOTS:
         auto shown = [&] { return native(*opened.strip)->grab().toImage().convertToFormat(QImage::Format_RGB32); };
         QVERIFY(MainWindowDriver::samePixels(shown(), image));
 
-        press(native(*opened.dialog), QStringLiteral("Right Right"));
+        press(native(*opened.strip), QStringLiteral("Right Right"));
         const QImage framed = shown();
         const PixelRect marked = opened.strip->choices().at(1).rect;
         const QRect cell(marked.x, marked.y, marked.width, marked.height);

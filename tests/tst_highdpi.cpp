@@ -8,7 +8,6 @@
 #include "dialogs/Form2.h"
 #include "dialogs/Form3.h"
 #include "ending/Form4.h"
-#include "ExpectedFrame.h"
 #include "MainWindowDriver.h"
 #include "platform/CommandButton.h"
 #include "platform/Design.h"
@@ -187,7 +186,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QWidget *icon = QtToolkit::widget(form.pictureBox("Icon"));
         QCOMPARE(icon->size(), QSize(48, 48));
-        const QImage source = shippedPicture(QStringLiteral("icon48"));
+        const QImage source = MainWindowDriver::shipped("icon48");
         QCOMPARE(source.size(), QSize(48, 48));
         const QString mismatch = compareShown(window->grab().toImage(), icon->pos(), source, m_ratio);
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
@@ -201,7 +200,7 @@ private Q_SLOTS:
         Form2 characters(main);
         Form3 stages(main);
         Form4 ending(main);
-        const QImage icon = shippedPicture(QStringLiteral("icon48"));
+        const QImage icon = MainWindowDriver::shipped("icon48");
         QCOMPARE(icon.size(), QSize(48, 48));
         for (Form *form : { static_cast<Form *>(&characters), static_cast<Form *>(&stages),
                             static_cast<Form *>(&ending) }) {

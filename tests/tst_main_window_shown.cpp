@@ -1,19 +1,24 @@
-// Zubrik: the main window as a real window: Qt's key events into the game's key handler, its focus, what Pic paints.
+// Zubrik: the main window as a real window: Qt's key and mouse events into the game, its focus, what Pic paints.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
-#include "ExpectedFrame.h"
 #include "MainWindowDriver.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace {
 
-// A paused jump after the given count, with the window active so that key
-// events go where a player's would.
+// The main window active, so that key events go where a player's would.
+bool activated(MainWindowDriver &d)
+{
+    d.shown()->activateWindow();
+    return QTest::qWaitForWindowActive(d.shown());
+}
+
+// A paused jump after the given count.
 void pausedAt(MainWindowDriver &d, const QString &count)
 {
     d.setCounter(count);
-    d.shown()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(d.shown()));
+    QVERIFY(activated(d));
     d.jump();
     d.tick();
     d.pause();
@@ -28,16 +33,31 @@ void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(target, key, modifiers);
 }
 
+// One key event as the window system delivers it, held keys' repeats included.
+struct KeyStep
+{
+    QEvent::Type type;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    bool autoRepeat = false;
+};
+
+void deliver(const KeyStep &step)
+{
+    QKeyEvent event(step.type, step.key, step.modifiers, QString(), step.autoRepeat);
+    QApplication::sendEvent(QApplication::focusWidget(), &event);
+}
+
 // What Pic shows on screen, rendered now rather than at the next paint.
 QImage onScreen(MainWindowDriver &d)
 {
-    return MainWindowDriver::widget(d.form->Pic)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return native(d.form->Pic)->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // The pause overlay, centred on the 303 x 183 stage: its sprite wherever its mask is black.
 bool showsPauseOverlay(const QImage &frame)
 {
-    static const QImage moji = shippedPicture(QStringLiteral("moji"));
+    static const QImage moji = MainWindowDriver::shipped("moji");
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 70; ++x)
             if (moji.pixel(70 + x, 20 + y) == qRgb(0, 0, 0)
@@ -47,6 +67,8 @@ bool showsPauseOverlay(const QImage &frame)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(QList<KeyStep>)
 
 class TestMainWindowShown : public QObject
 {
@@ -95,9 +117,74 @@ private Q_SLOTS:
         type(Qt::Key_Down); // its release completes the code
         QCOMPARE(d.window().codeEntry, 1164523362);
         QCOMPARE(d.state.hiddenMode, std::int16_t(1));
-        QCOMPARE(d.beeps, 1);
         type(Qt::Key_Space);
         QCOMPARE(d.state.paused, std::int16_t(0));
+    }
+
+    // The keys the form spends never reach the native button or Qt's focus
+    // chain as well: a click more, or a second step of the focus, would show.
+    void spentKeysActOnce_data()
+    {
+        QTest::addColumn<QList<KeyStep>>("steps");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("focus");
+        constexpr auto press = QEvent::KeyPress;
+        constexpr auto release = QEvent::KeyRelease;
+        QTest::newRow("Space clicks once, on its release")
+            << QList<KeyStep> { { press, Qt::Key_Space }, { release, Qt::Key_Space } } << "1" << "Cmd_jump";
+        QTest::newRow("Space held: its repeats click nothing")
+            << QList<KeyStep> { { press, Qt::Key_Space }, { release, Qt::Key_Space, {}, true },
+                                { press, Qt::Key_Space, {}, true }, { release, Qt::Key_Space, {}, true },
+                                { press, Qt::Key_Space, {}, true }, { release, Qt::Key_Space } }
+            << "1" << "Cmd_jump";
+        QTest::newRow("Return held: every press clicks")
+            << QList<KeyStep> { { press, Qt::Key_Return }, { release, Qt::Key_Return, {}, true },
+                                { press, Qt::Key_Return, {}, true }, { release, Qt::Key_Return } }
+            << "2" << "Cmd_jump";
+        QTest::newRow("Enter on the keypad")
+            << QList<KeyStep> { { press, Qt::Key_Enter, Qt::KeypadModifier } } << "1" << "Cmd_jump";
+        QTest::newRow("Tab: one step")
+            << QList<KeyStep> { { press, Qt::Key_Tab }, { release, Qt::Key_Tab } } << "0" << "Cmd_nikusel";
+        QTest::newRow("Shift+Tab: one step back")
+            << QList<KeyStep> { { press, Qt::Key_Backtab, Qt::ShiftModifier },
+                                { release, Qt::Key_Backtab, Qt::ShiftModifier } }
+            << "0" << "Cmd_pause";
+        QTest::newRow("Ctrl+Tab moves nothing")
+            << QList<KeyStep> { { press, Qt::Key_Tab, Qt::ControlModifier } } << "0" << "Cmd_jump";
+    }
+    void spentKeysActOnce()
+    {
+        QFETCH(QList<KeyStep>, steps);
+        QFETCH(QString, count);
+        QFETCH(QString, focus);
+        MainWindowDriver d;
+        QVERIFY(activated(d));
+        QCOMPARE(QApplication::focusWidget(), native(d.form->Cmd_jump));
+        for (const KeyStep &step : steps)
+            deliver(step);
+        QCOMPARE(d.counter(), count);
+        QCOMPARE(QApplication::focusWidget(), native(d.form->control(focus.toStdString())));
+    }
+
+    // A press of the mouse focuses what Tab reaches (a button), as the
+    // original platform's buttons do, and leaves the focus alone elsewhere.
+    void aClickFocusesWhatTabReaches_data()
+    {
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("a button") << "Cmd_pause" << "Cmd_pause";
+        QTest::newRow("the counter") << "Lbl_count" << "Cmd_jump";
+        QTest::newRow("the picture") << "Pic" << "Cmd_jump";
+    }
+    void aClickFocusesWhatTabReaches()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(QString, focus);
+        MainWindowDriver d;
+        QVERIFY(activated(d));
+        QTest::mouseClick(native(d.form->control(clicked.toStdString())), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), native(d.form->control(focus.toStdString())));
+        QCOMPARE(d.form->activeControl(), &d.form->control(focus.toStdString()));
     }
 
     // The paused frame is painted by the pause click itself, with no turn of
@@ -114,57 +201,47 @@ private Q_SLOTS:
         QVERIFY(showsPauseOverlay(onScreen(d)));
     }
 
-    // The real focus follows the game's: the key that activates a button
-    // resumes while paused, and jumps again once resumed.
+    // The real focus follows the game's and the clicks: clicked, 一時停止
+    // keeps the focus after the resume, so the key that activates buttons
+    // pauses again; clicked, ジャンプ takes it back and the key jumps.
     void focusAfterPauseAndResume()
     {
         MainWindowDriver d;
-        d.shown()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(d.shown()));
-        QCOMPARE(QApplication::focusWidget(), d.widget(d.form->Cmd_jump));
+        QVERIFY(activated(d));
         d.jump();
         d.tick();
         d.pause();
-        QCOMPARE(QApplication::focusWidget(), d.widget(d.form->Cmd_pause));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), native(d.form->Cmd_pause));
+        type(Qt::Key_Space);
         QCOMPARE(d.state.paused, std::int16_t(0));
-        QCOMPARE(QApplication::focusWidget(), d.widget(d.form->Cmd_jump));
+        QCOMPARE(QApplication::focusWidget(), native(d.form->Cmd_pause));
+        type(Qt::Key_Space);
+        QCOMPARE(d.state.paused, std::int16_t(1));
+        type(Qt::Key_Return);
+        QCOMPARE(d.state.paused, std::int16_t(0));
         d.tickUntilLanded();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(d.counter(), QStringLiteral("2"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        d.jump();
+        QCOMPARE(QApplication::focusWidget(), native(d.form->Cmd_jump));
+        type(Qt::Key_Return);
         QCOMPARE(d.counter(), QStringLiteral("3")); // second press of the flight
     }
 
-    // What the widget paints is the model's image, pixel for pixel: a frame of
-    // each kind of layer and of clipping.
+    // What the widget paints is the model's image, pixel for pixel.
     void whatPicPaintsIsItsImage_data()
     {
         QTest::addColumn<int>("stage");
-        QTest::addColumn<int>("character");
-        QTest::addColumn<int>("shadow");
-        QTest::addColumn<double>("charY");
         QTest::addColumn<int>("paused");
         QTest::addColumn<int>("interval");
-        QTest::newRow("standing") << 0 << 0 << 92 << 120.0 << 0 << 20;
-        QTest::newRow("clipped at the top") << 0 << 92 << 184 << -18.7733 << 0 << 20;
-        QTest::newRow("stage 3, character 184") << 3 << 184 << 184 << 57.25 << 0 << 20;
-        QTest::newRow("hidden character, clipped") << 0 << 276 << 92 << -10.0 << 0 << 20;
-        QTest::newRow("caption and overlay") << 2 << 0 << 92 << 70.0 << 1 << 150;
+        QTest::newRow("standing") << 0 << 0 << 20;
+        QTest::newRow("caption and overlay on stage 2") << 2 << 1 << 150;
     }
     void whatPicPaintsIsItsImage()
     {
         QFETCH(int, stage);
-        QFETCH(int, character);
-        QFETCH(int, shadow);
-        QFETCH(double, charY);
         QFETCH(int, paused);
         QFETCH(int, interval);
         MainWindowDriver d;
         d.state.stageDc = d.form->Bg(std::int16_t(stage)).hDC();
-        d.state.charFrameX = character;
-        d.state.shadowFrameX = std::int16_t(shadow);
-        d.state.charY = charY;
         d.state.paused = std::int16_t(paused);
         d.form->timer().setInterval(interval);
         d.form->FrameCompositor();

@@ -1,6 +1,6 @@
 // Zubrik: the large icon as the dialogs' image boxes paint it, shrunk to 32 pixels.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
-#include "ExpectedFrame.h"
+#include "MainWindowDriver.h"
 #include "core/Form1.h"
 #include "core/GameState.h"
 #include "dialogs/Form2.h"
@@ -95,7 +95,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, dialog);
         const QImage shown = shownInDialog(dialog);
-        const QImage small = shippedPicture(QStringLiteral("icon32"));
+        const QImage small = MainWindowDriver::shipped("icon32");
         QCOMPARE(shown.size(), QSize(32, 32));
         QCOMPARE(small.size(), QSize(32, 32));
         for (int y = 0; y < 32; ++y)

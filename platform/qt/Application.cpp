@@ -1,8 +1,7 @@
-// Zubrik: the application object: identity, screen scaling, fonts, icon, the toolkit, and the run.
+// Zubrik: the application object: identity, screen scaling, fonts, icon, and the toolkit.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/qt/Application.h"
 
-#include "platform/Form.h"
 #include "platform/Image.h"
 #include "platform/Pictures.h"
 #include "platform/qt/FontSetup.h"
@@ -63,23 +62,4 @@ void Application::endBeforeTeardown(int status)
         return;
     std::fflush(nullptr);
     std::_Exit(status);
-}
-
-int Application::run(Form &startForm)
-{
-    int status = runtimeErrorExitCode;
-    if (!Program::endingWithError()) {
-        startForm.show();
-        status = exec();
-    }
-    // The error's status stands, whatever closed the windows after it.
-    if (Program::endingWithError())
-        status = runtimeErrorExitCode;
-    Program::resetAfterRun();
-    return status;
-}
-
-bool Application::endingWithError()
-{
-    return Program::endingWithError();
 }

@@ -1,21 +1,16 @@
-// Zubrik: the application object: identity, screen scaling, fonts, icon, the toolkit, and the run.
+// Zubrik: the application object: identity, screen scaling, fonts, icon, and the toolkit.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
-#include "platform/Program.h"
 #include "platform/qt/QtToolkit.h"
 
 #include <QApplication>
-
-class Form;
 
 class Application : public QApplication
 {
     Q_OBJECT
 
 public:
-    static constexpr int runtimeErrorExitCode = Program::runtimeErrorExitCode;
-
     // How a screen's fractional scale is rounded: to the nearest whole number
     // (1.25 -> 1, 1.5 -> 2, 2.5 -> 3), so that every picture pixel becomes a
     // whole block of device pixels. Must run before any application object
@@ -28,16 +23,6 @@ public:
 
     // Installs the Qt toolkit for as long as it exists.
     Application(int &argc, char **argv);
-
-    // Shows the start-up form and runs the event loop until the program ends;
-    // returns the exit status: runtimeErrorExitCode once a run-time error that
-    // no handler trapped has ended it (Program::endWithError), whatever closed
-    // the windows after. If such an error in the form's Load has ended the
-    // program already, nothing is shown. A later run starts afresh.
-    static int run(Form &startForm);
-
-    // From a run-time error that no handler trapped until run() returns.
-    static bool endingWithError();
 
     // True when the game is a native Wayland client: the compositor, not the
     // program, places its windows.

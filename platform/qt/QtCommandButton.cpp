@@ -1,4 +1,4 @@
-// Zubrik: a command button's peer, which the keyboard activates as players expect.
+// Zubrik: a command button's peer: a push button whose clicks are the model's.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/qt/QtCommandButton.h"
 
@@ -6,22 +6,14 @@
 #include "platform/qt/FontSetup.h"
 #include "platform/qt/QtMirror.h"
 
-#include <QKeyEvent>
-
 QtCommandButton::QtCommandButton(CommandButton &button, QWidget *parent)
-    : QPushButton(parent), m_button(button)
+    : QPushButton(parent), ControlPeer(button), m_button(button)
 {
     setAutoDefault(false);
     setObjectName(QtMirror::objectName(button));
     setFont(FontSetup::qtFont(button.font()));
     connect(this, &QPushButton::clicked, this, [this] { m_button.click(); });
     update();
-    m_button.attach(this);
-}
-
-QtCommandButton::~QtCommandButton()
-{
-    m_button.attach(nullptr);
 }
 
 void QtCommandButton::update()
@@ -29,18 +21,5 @@ void QtCommandButton::update()
     const QString caption = QString::fromStdString(m_button.caption());
     if (text() != caption)
         setText(caption);
-    // Tab reaches a button; a click does not take the focus from where it is.
-    setFocusPolicy(m_button.tabStop() ? Qt::TabFocus : Qt::NoFocus);
     QtMirror::mirror(m_button, *this);
-}
-
-void QtCommandButton::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (isEnabled())
-            click();
-        event->accept();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
 }

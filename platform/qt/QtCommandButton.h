@@ -1,4 +1,4 @@
-// Zubrik: a command button's peer, which the keyboard activates as players expect.
+// Zubrik: a command button's peer: a push button whose clicks are the model's.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
@@ -8,15 +8,14 @@
 
 class CommandButton;
 
-// Space clicks on release (the toolkit's own behaviour); Return and Enter click
-// on every press, so holding the key repeats the click.
+// The keys that click a button (Return, Space) are the form's: they never
+// reach this widget (FormInput), so it clicks by the mouse alone.
 class QtCommandButton : public QPushButton, public ControlPeer
 {
     Q_OBJECT
 
 public:
     QtCommandButton(CommandButton &button, QWidget *parent);
-    ~QtCommandButton() override;
 
     CommandButton &model() const { return m_button; }
 
@@ -24,9 +23,6 @@ public:
     void update() override;
     void setFocus() override { QWidget::setFocus(Qt::OtherFocusReason); }
     bool hasFocus() const override { return QWidget::hasFocus(); }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     CommandButton &m_button;

@@ -12,11 +12,10 @@
 #include "platform/qt/Accessibility.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/FontSetup.h"
-#include "platform/qt/KeyPreview.h"
+#include "platform/qt/FormInput.h"
 #include "platform/qt/QtCommandButton.h"
 #include "platform/qt/QtFrame.h"
 #include "platform/qt/QtImageBox.h"
-#include "platform/qt/QtKeys.h"
 #include "platform/qt/QtLabel.h"
 #include "platform/qt/QtLine.h"
 #include "platform/qt/QtPictureBox.h"
@@ -25,7 +24,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QKeyEvent>
 #include <QScreen>
 
 namespace {
@@ -67,7 +65,7 @@ QtForm::QtForm(Form &form) : QWidget(nullptr), m_form(form)
     }
     makeWidgets();
     setTabOrder();
-    new KeyPreview(this, form);
+    new FormInput(this, form);
     update();
 }
 
@@ -79,33 +77,23 @@ QtForm::~QtForm()
 
 void QtForm::makeWidgets()
 {
+    // A frame comes before the controls that lie in it.
     for (const auto &control : m_form.controls()) {
-        QWidget *parent = this;
-        if (!control->containerName().empty()) {
-            if (Control *frame = m_form.findControl(control->containerName()))
-                if (QWidget *widget = QtToolkit::widget(*frame))
-                    parent = widget;
-        }
-        makeWidget(*control, parent);
+        const Control *frame = control->container();
+        makeWidget(*control, frame ? QtToolkit::widget(*frame) : this);
     }
     // Once every widget stands: a label names the one it labels for a screen reader.
-    for (const auto &control : m_form.controls()) {
-        const auto *label = dynamic_cast<const Label *>(control.get());
-        if (!label || label->buddy().empty())
-            continue;
-        if (const Control *buddy = m_form.findControl(label->buddy()))
-            static_cast<QtLabel *>(QtToolkit::widget(*label))->setBuddy(QtToolkit::widget(*buddy));
-    }
+    for (const auto &control : m_form.controls())
+        if (const auto *label = dynamic_cast<const Label *>(control.get()); label && label->buddyControl())
+            static_cast<QtLabel *>(QtToolkit::widget(*label))->setBuddy(QtToolkit::widget(*label->buddyControl()));
 }
 
 void QtForm::setTabOrder()
 {
+    // For screen readers, which follow Qt's chain; Tab itself is the form's.
     QWidget *previous = nullptr;
-    for (const std::string &name : m_form.tabOrder()) {
-        const Control *control = m_form.findControl(name);
-        QWidget *next = control ? QtToolkit::widget(*control) : nullptr;
-        if (!next)
-            continue;
+    for (const Control *control : m_form.tabOrderControls()) {
+        QWidget *next = QtToolkit::widget(*control);
         if (previous)
             QWidget::setTabOrder(previous, next);
         previous = next;
@@ -138,41 +126,19 @@ void QtForm::show(bool modal)
 
 void QtForm::unload()
 {
+    // Only hidden: the run ends when the form says (Form::unload), not when Qt
+    // sees the last window go.
     if (m_modalLoop)
         m_modalLoop->exit();
-    if (m_closeRequested)
-        return; // the close request, now accepted, hides the window
-    // The last window goes as a close, so that the program ends as it always
-    // has: Qt quits once the last window has closed. Any other only hides.
-    if (isVisible() && !anotherWindowShown()) {
-        m_closingForUnload = true;
-        close();
-        m_closingForUnload = false;
-    } else {
-        hide();
-    }
-}
-
-bool QtForm::anotherWindowShown() const
-{
-    for (const QWidget *widget : QApplication::topLevelWidgets()) {
-        const Qt::WindowType type = widget->windowType();
-        if (widget != this && widget->isVisible() && (type == Qt::Window || type == Qt::Dialog)
-            && widget->testAttribute(Qt::WA_QuitOnClose))
-            return true;
-    }
-    return false;
+    hide();
 }
 
 Control *QtForm::focusedControl() const
 {
-    const QWidget *focus = QApplication::focusWidget();
-    if (!focus)
-        return nullptr;
-    for (const auto &control : m_form.controls())
-        if (QtToolkit::widget(*control) == focus)
-            return control.get();
-    return nullptr;
+    // The window's own focus widget, which keys go to whether or not Qt
+    // counts the window as the active one yet.
+    const auto *peer = dynamic_cast<const ControlPeer *>(focusWidget());
+    return peer ? &peer->model() : nullptr;
 }
 
 void QtForm::showEvent(QShowEvent *event)
@@ -186,35 +152,23 @@ void QtForm::showEvent(QShowEvent *event)
 
 void QtForm::closeEvent(QCloseEvent *event)
 {
-    if (m_closingForUnload || !m_form.isLoaded()) {
+    if (!m_form.isLoaded()) {
         event->accept();
         return;
     }
     // A window under a modal one takes no close request until the modal one
     // is gone: X11 refuses such a request before it reaches us, but Qt's
     // Wayland client passes the compositor's on as a plain close, which would
-    // leave the modal dialog alone with the game out of sight.
+    // leave the modal box alone with the game out of sight. (The form refuses
+    // one under a form of its own; this is for Qt's boxes too.)
     const QWidget *modal = QApplication::activeModalWidget();
     if (modal && modal != this) {
         event->ignore();
         return;
     }
-    // The form decides; the window closes only if it unloaded. Accepting this
-    // close (rather than closing anew, which Qt refuses inside a close) lets
-    // Qt see the last window go and end the program.
-    m_closeRequested = true;
+    // The form decides; the window closes only if it unloaded.
     m_form.requestClose();
-    m_closeRequested = false;
     event->setAccepted(!m_form.isLoaded());
-}
-
-void QtForm::keyPressEvent(QKeyEvent *event)
-{
-    // A key the focused widget had no use for: the form's own, if it takes it.
-    if (m_form.keyPress(QtKeys::fromEvent(*event)))
-        event->accept();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void QtForm::centreOnScreen()

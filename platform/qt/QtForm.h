@@ -28,21 +28,13 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void makeWidgets();
     void setTabOrder();
     void centreOnScreen();
-    // Whether another window of the program is on screen, which keeps it
-    // running when this one goes.
-    bool anotherWindowShown() const;
 
     Form &m_form;
     bool m_centred = false;
-    // Inside a close request from the desktop: the request's own end hides the window.
-    bool m_closeRequested = false;
-    // Inside the close that an unload makes, which goes through unasked.
-    bool m_closingForUnload = false;
     QEventLoop *m_modalLoop = nullptr;
 };

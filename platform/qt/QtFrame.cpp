@@ -6,7 +6,7 @@
 #include "platform/qt/FontSetup.h"
 #include "platform/qt/QtMirror.h"
 
-QtFrame::QtFrame(Frame &frame, QWidget *parent) : QGroupBox(parent), m_frame(frame)
+QtFrame::QtFrame(Frame &frame, QWidget *parent) : QGroupBox(parent), ControlPeer(frame), m_frame(frame)
 {
     setObjectName(QtMirror::objectName(frame));
     setFont(FontSetup::qtFont(frame.font()));
@@ -18,12 +18,6 @@ QtFrame::QtFrame(Frame &frame, QWidget *parent) : QGroupBox(parent), m_frame(fra
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; "
         "background-color: palette(base); }"));
     update();
-    m_frame.attach(this);
-}
-
-QtFrame::~QtFrame()
-{
-    m_frame.attach(nullptr);
 }
 
 void QtFrame::update()

@@ -14,7 +14,6 @@ class QtFrame : public QGroupBox, public ControlPeer
 
 public:
     QtFrame(Frame &frame, QWidget *parent);
-    ~QtFrame() override;
 
     Frame &model() const { return m_frame; }
 

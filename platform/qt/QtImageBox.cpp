@@ -8,7 +8,7 @@
 
 #include <QPainter>
 
-QtImageBox::QtImageBox(ImageBox &box, QWidget *parent) : QWidget(parent), m_box(box)
+QtImageBox::QtImageBox(ImageBox &box, QWidget *parent) : QWidget(parent), ControlPeer(box), m_box(box)
 {
     setObjectName(QtMirror::objectName(box));
     // The pictures live as long as the program: shown in place, not copied.
@@ -16,12 +16,6 @@ QtImageBox::QtImageBox(ImageBox &box, QWidget *parent) : QWidget(parent), m_box(
     m_image = QImage(reinterpret_cast<const uchar *>(picture.data()), picture.width(),
                      picture.height(), qsizetype(picture.width()) * 4, QImage::Format_RGB32);
     update();
-    m_box.attach(this);
-}
-
-QtImageBox::~QtImageBox()
-{
-    m_box.attach(nullptr);
 }
 
 void QtImageBox::update()

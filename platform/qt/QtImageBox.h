@@ -17,7 +17,6 @@ class QtImageBox : public QWidget, public ControlPeer
 
 public:
     QtImageBox(ImageBox &box, QWidget *parent);
-    ~QtImageBox() override;
 
     ImageBox &model() const { return m_box; }
     // The picture as Qt draws it.

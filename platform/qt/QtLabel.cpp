@@ -24,7 +24,8 @@ Qt::Alignment qtAlignment(Alignment alignment)
 
 } // namespace
 
-QtLabel::QtLabel(Label &label, QWidget *parent) : QLabel(parent), m_label(label)
+QtLabel::QtLabel(Label &label, QWidget *parent)
+    : QLabel(parent), ControlPeer(label), m_label(label)
 {
     setTextFormat(Qt::PlainText);
     setObjectName(QtMirror::objectName(label));
@@ -36,12 +37,6 @@ QtLabel::QtLabel(Label &label, QWidget *parent) : QLabel(parent), m_label(label)
     }
     setAlignment(qtAlignment(label.alignment()));
     update();
-    m_label.attach(this);
-}
-
-QtLabel::~QtLabel()
-{
-    m_label.attach(nullptr);
 }
 
 void QtLabel::setColours()

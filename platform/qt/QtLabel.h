@@ -14,7 +14,6 @@ class QtLabel : public QLabel, public ControlPeer
 
 public:
     QtLabel(Label &label, QWidget *parent);
-    ~QtLabel() override;
 
     Label &model() const { return m_label; }
 

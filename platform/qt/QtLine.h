@@ -8,15 +8,13 @@
 
 class Line;
 
-// The rule covers the whole pixels from (x1, y1) up to, but not including,
-// (x2, y2), in the window-text colour.
+// Drawn in the window-text colour.
 class QtLine : public QWidget, public ControlPeer
 {
     Q_OBJECT
 
 public:
     QtLine(Line &line, QWidget *parent);
-    ~QtLine() override;
 
     Line &model() const { return m_line; }
 

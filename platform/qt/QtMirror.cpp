@@ -18,24 +18,19 @@ QString objectName(const Control &control)
 
 void mirror(const Control &control, QWidget &widget)
 {
-    mirrorPlacement(control, widget);
-    mirrorState(control, widget);
-}
-
-void mirrorPlacement(const Control &control, QWidget &widget)
-{
-    const QRect placed(control.pixelLeft(), control.pixelTop(), control.pixelWidth(),
-                       control.pixelHeight());
+    const PixelRect rect = control.pixelRect();
+    const QRect placed(rect.x, rect.y, rect.width, rect.height);
     if (widget.geometry() != placed)
         widget.setGeometry(placed);
-}
-
-void mirrorState(const Control &control, QWidget &widget)
-{
     if (widget.isHidden() == control.visible())
         widget.setVisible(control.visible());
     if (widget.testAttribute(Qt::WA_ForceDisabled) == control.enabled())
         widget.setEnabled(control.enabled());
+    // Tab is the form's to move, and a click focuses through the form too
+    // (Control::pointerPressed): Qt itself never gives focus on a click.
+    const Qt::FocusPolicy policy = control.tabStop() ? Qt::TabFocus : Qt::NoFocus;
+    if (widget.focusPolicy() != policy)
+        widget.setFocusPolicy(policy);
     const QString name = QString::fromStdString(control.accessibleName());
     if (widget.accessibleName() != name)
         widget.setAccessibleName(name);

@@ -13,11 +13,10 @@ namespace QtMirror {
 // always named.
 QString objectName(const Control &control);
 
-// Geometry at whole pixels, visibility, the enabled state, and the name and
-// description a screen reader reads. Only what changed is written, since the
-// picture boxes are mirrored on every frame and Qt announces name changes.
+// The control's place (Control::pixelRect()), visibility, enabled state, focus
+// policy, and the name and description a screen reader reads. Only what
+// changed is written, since the picture boxes are mirrored on every frame and
+// Qt announces name changes.
 void mirror(const Control &control, QWidget &widget);
-void mirrorPlacement(const Control &control, QWidget &widget);
-void mirrorState(const Control &control, QWidget &widget);
 
 } // namespace QtMirror

@@ -3,7 +3,6 @@
 #include "platform/qt/QtPictureBox.h"
 
 #include "platform/PictureBox.h"
-#include "platform/Twips.h"
 #include "platform/qt/FontSetup.h"
 #include "platform/qt/QtKeys.h"
 #include "platform/qt/QtMirror.h"
@@ -15,27 +14,18 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-QtPictureBox::QtPictureBox(PictureBox &box, QWidget *parent) : QWidget(parent), m_box(box)
+QtPictureBox::QtPictureBox(PictureBox &box, QWidget *parent)
+    : QWidget(parent), ControlPeer(box), m_box(box)
 {
     setObjectName(QtMirror::objectName(box));
     setFont(FontSetup::qtFont(box.font()));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     update();
-    m_box.attach(this);
-}
-
-QtPictureBox::~QtPictureBox()
-{
-    m_box.attach(nullptr);
 }
 
 void QtPictureBox::update()
 {
-    // The dialogs' strip takes the focus, by click too, so a screen reader follows it.
-    const Qt::FocusPolicy policy = m_box.tabStop() ? Qt::StrongFocus : Qt::NoFocus;
-    if (focusPolicy() != policy)
-        setFocusPolicy(policy);
     QtMirror::mirror(m_box, *this);
     if (m_choices != m_box.choices()) {
         m_choices = m_box.choices();
@@ -112,22 +102,16 @@ void QtPictureBox::paintEvent(QPaintEvent *)
     }
 }
 
-QPointF QtPictureBox::clientTwips(const QPointF &widgetPos) const
-{
-    const int b = m_box.border();
-    return (widgetPos - QPointF(b, b)) * Twips::perPixel;
-}
-
 void QtPictureBox::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF at = clientTwips(event->position());
-    m_box.mouseDown(QtKeys::mouseButtons(event->button()), QtKeys::shiftState(event->modifiers()),
-                    float(at.x()), float(at.y()));
+    const QPointF at = event->position();
+    m_box.mouseDownAt(QtKeys::mouseButtons(event->button()), QtKeys::shiftState(event->modifiers()),
+                      at.x(), at.y());
 }
 
 void QtPictureBox::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPointF at = clientTwips(event->position());
-    m_box.mouseMove(QtKeys::mouseButtons(event->buttons()), QtKeys::shiftState(event->modifiers()),
-                    float(at.x()), float(at.y()));
+    const QPointF at = event->position();
+    m_box.mouseMoveAt(QtKeys::mouseButtons(event->buttons()), QtKeys::shiftState(event->modifiers()),
+                      at.x(), at.y());
 }

@@ -10,15 +10,14 @@
 // The image is repainted pixel for pixel (whole-pixel blocks on dense
 // screens, never smoothed). The choice the keyboard stands on is marked by a
 // ring and the style's focus frame over the picture, never in the image, and
-// is the current item for a screen reader. Mouse positions are reported in
-// twips within the client area.
+// is the current item for a screen reader. The mouse is reported in the
+// widget's own pixels, the border included.
 class QtPictureBox : public QWidget, public ControlPeer
 {
     Q_OBJECT
 
 public:
     QtPictureBox(PictureBox &box, QWidget *parent);
-    ~QtPictureBox() override;
 
     PictureBox &model() const { return m_box; }
 
@@ -38,7 +37,6 @@ protected:
 private:
     // Screen readers hear the mark move from one choice to another.
     void announceMark(int previous, int index);
-    QPointF clientTwips(const QPointF &widgetPos) const;
 
     PictureBox &m_box;
     int m_marked = -1;

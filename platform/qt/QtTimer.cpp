@@ -1,24 +1,32 @@
-// Zubrik: a timer's peer: a precise Qt timer whose timeouts tick the model.
+// Zubrik: a timer's peer: the steady clock, and a precise one-shot Qt timer that wakes the model.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/qt/QtTimer.h"
 
+#include <algorithm>
+#include <chrono>
+#include <limits>
+
 QtTimer::QtTimer(Timer &timer) : m_model(timer)
 {
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, [this] { m_model.tick(); });
+    m_wake.setSingleShot(true);
+    m_wake.setTimerType(Qt::PreciseTimer);
+    connect(&m_wake, &QTimer::timeout, this, [this] { m_model.wake(); });
 }
 
-void QtTimer::start(int intervalMilliseconds)
+std::int64_t QtTimer::now() const
 {
-    m_timer.start(intervalMilliseconds);
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void QtTimer::stop()
+void QtTimer::wakeAt(std::int64_t at)
 {
-    m_timer.stop();
+    // Qt counts whole milliseconds: rounded up, so as never to wake early.
+    const std::int64_t left = std::max<std::int64_t>(0, at - now());
+    m_wake.start(int(std::min<std::int64_t>((left + 999) / 1000, std::numeric_limits<int>::max())));
 }
 
-int QtTimer::remainingTime() const
+void QtTimer::cancel()
 {
-    return m_timer.remainingTime();
+    m_wake.stop();
 }

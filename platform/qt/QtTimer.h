@@ -1,4 +1,4 @@
-// Zubrik: a timer's peer: a precise Qt timer whose timeouts tick the model.
+// Zubrik: a timer's peer: the steady clock, and a precise one-shot Qt timer that wakes the model.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #pragma once
 
@@ -7,8 +7,6 @@
 #include <QObject>
 #include <QTimer>
 
-// A repeating timer keeps an exact average: Qt re-arms it from its own
-// schedule, never from the handler's return.
 class QtTimer : public QObject, public TimerPeer
 {
     Q_OBJECT
@@ -16,11 +14,11 @@ class QtTimer : public QObject, public TimerPeer
 public:
     explicit QtTimer(Timer &timer);
 
-    void start(int intervalMilliseconds) override;
-    void stop() override;
-    int remainingTime() const override;
+    std::int64_t now() const override;
+    void wakeAt(std::int64_t at) override;
+    void cancel() override;
 
 private:
     Timer &m_model;
-    QTimer m_timer;
+    QTimer m_wake;
 };

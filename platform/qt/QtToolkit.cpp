@@ -1,4 +1,4 @@
-// Zubrik: the Qt toolkit: native windows and widgets for the game's forms, its boxes and its beep.
+// Zubrik: the Qt toolkit: native windows and widgets for the game's forms, its boxes, its beep and its run.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/qt/QtToolkit.h"
 
@@ -10,9 +10,11 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <utility>
 
 QtToolkit::QtToolkit()
 {
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     Toolkit::install(this);
 }
 
@@ -46,11 +48,28 @@ void QtToolkit::beep()
     QtBeep::ring();
 }
 
+int QtToolkit::exec()
+{
+    // A quit asked for before the loop began ends the run as well.
+    if (!m_exitCode) {
+        m_running = true;
+        const int status = QCoreApplication::exec();
+        m_running = false;
+        if (!m_exitCode)
+            m_exitCode = status;
+    }
+    return *std::exchange(m_exitCode, std::nullopt);
+}
+
 void QtToolkit::quit(int exitCode)
 {
+    m_exitCode = exitCode;
     // Every event loop of the thread returns, the modal ones too, and any
-    // loop begun after this returns at once; the main one with this status.
-    QCoreApplication::exit(exitCode);
+    // loop begun after this returns at once, until the main one has. Outside
+    // the run (a test driving the windows) there is no loop to end, and Qt
+    // would keep every later modal loop from starting.
+    if (m_running)
+        QCoreApplication::exit(exitCode);
 }
 
 QWidget *QtToolkit::widget(const Control &control)

@@ -32,10 +32,16 @@
 
 namespace PictureFiles {
 
-// assets/pictures/<file> under $ZUBRIK_SOURCE_DIR (ctest sets it).
+// assets/pictures/<file> under $ZUBRIK_SOURCE_DIR (ctest sets it), else under
+// the tree a test program was built from, if it was told (the end-to-end
+// scripts start their tools without the variable).
 inline std::string path(const std::string &file)
 {
     const char *root = std::getenv("ZUBRIK_SOURCE_DIR");
+#ifdef ZUBRIK_SOURCE_DIR
+    if (!root || !*root)
+        root = ZUBRIK_SOURCE_DIR;
+#endif
     if (!root || !*root)
         throw std::runtime_error("ZUBRIK_SOURCE_DIR must name the source tree");
     return std::string(root) + "/assets/pictures/" + file;
