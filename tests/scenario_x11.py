@@ -82,7 +82,7 @@ class Driver:
         for line in self.tool(o.layout, *keys).splitlines():
             f = line.split(" ")
             if f[0] == "window":
-                self.windows[f[1]] = (int(f[2]), int(f[3]), " ".join(f[4:]))
+                self.windows.setdefault(f[1], []).append((int(f[2]), int(f[3]), " ".join(f[4:])))
             elif f[0] == "control":
                 self.controls[f[1]] = tuple(int(v) for v in f[2:7])
             elif f[0] == "key":
@@ -98,7 +98,8 @@ class Driver:
                 self.frames.setdefault(pixels, []).append(file[:-len(".ppm")])
         self.stage = self.controls["Form1.Pic"]
         self.reader = AtspiReader() if o.toolkit == "qt" else InspectorReader(self.launcher + [o.inspector])
-        self.game, self.box_title, self.log = None, None, open(os.path.join(o.work, "game.log"), "w")
+        self.game, self.box_title = None, None
+        self.log = open(os.path.join(o.work, "game.log"), "w", buffering=1)
 
     def tool(self, program, *args):
         return subprocess.run(self.launcher + [program, *args], check=True, capture_output=True,
@@ -120,16 +121,14 @@ class Driver:
         if form == "Box":
             matches = [w for w in self.screen.windows() if w.title == self.box_title]
         else:
-            w, h, title = self.windows[form]
-            matches = [x for x in self.screen.windows() if (x.title, x.w, x.h) == (title, w, h)]
+            matches = [x for x in self.screen.windows() if (x.w, x.h, x.title) in self.windows[form]]
         return matches[-1] if matches else None
 
     def seen(self, form):
         """The form's window as the system reports it, or None."""
         box = form == "Box"
-        w, h, title = (0, 0, self.box_title) if box else self.windows[form]
         for s in self.reader.windows():
-            if s.box == box and s.title == title and (box or (s.w, s.h) == (w, h)):
+            if s.box == box and (s.title == self.box_title if box else (s.w, s.h, s.title) in self.windows[form]):
                 return s
         return None
 
@@ -164,20 +163,27 @@ class Driver:
         x, y, w, h, border = self.controls[control]
         px, py = (x + border + at[0], y + border + at[1]) if at else (x + w // 2, y + h // 2)
         px, py = window.x + px, window.y + py
-        # Drags aside what covers the point, as a player moves a dialog to reach the window under it.
+        # What covers the point is dragged aside, as a player moves a dialog
+        # to reach the window under it; the toolkit must know it moved.
         for other in reversed(self.screen.windows()):
-            if other.id == window.id or not other.contains(px, py):
+            if other.id == window.id:
                 break
-            place = (0, 0) if window.x >= other.w else (window.x + window.w, 0)
-            subprocess.run(["xdotool", "windowmove", "--sync", str(other.id), str(place[0]), str(place[1])], check=True)
-            self.until(lambda: None if any((s.title, s.x, s.y) == (other.title,) + place for s in self.reader.windows())
-                       else "%r does not move aside" % other)
+            if other.contains(px, py):
+                place = (0, 0) if other.w <= window.x or other.h <= window.y else (window.x + window.w, 0)
+                subprocess.run(["xdotool", "windowmove", "--sync", str(other.id), *map(str, place)], check=True)
+                self.until(lambda: None if any((s.title, s.x, s.y) == (other.title, *place) for s in self.reader.windows())
+                           else "%r does not move aside" % other)
         return px, py
 
     def until_window(self, form):
-        found = []
-        self.until(lambda: None if found.append(self.x_window(form)) or found[-1] else "%s is not shown" % form)
-        return found[-1]
+        """The form's window, once it is shown."""
+        found = [None]
+
+        def probe():
+            found[0] = self.x_window(form)
+            return None if found[0] else "%s is not shown" % form
+        self.until(probe)
+        return found[0]
 
     def stage_frames(self):
         main = self.x_window("Form1")
@@ -217,8 +223,7 @@ class Driver:
         target = self.until_window(form) if form else self.top()
         self.activate(target, wait=not form)
         # The keypad's digits with Num Lock on, its other keys with it off.
-        wanted = name.startswith("KP_") and name[3:].isdigit()
-        if self.screen.num_lock() != wanted:
+        if name.startswith("KP_") and self.screen.num_lock() != name[3:].isdigit():
             subprocess.run(["xdotool", "key", "Num_Lock"], check=True)
         subprocess.run(["xdotool", "key", name], check=True)
 
@@ -314,12 +319,18 @@ class Driver:
             raise Failure("the game is still running")
         if code != int(status):
             raise Failure("the game ended with status %d" % code)
+        with open(self.log.name) as log:
+            if "Sanitizer" in log.read():
+                raise Failure("the sanitizer reported a fault")
 
     def run(self):
         started = time.monotonic()
         for line, verb, args in self.steps:
             try:
                 self.play(line, verb, args)
+                # A picture of each window as it comes up, for the record.
+                if verb in ("shown", "box"):
+                    self.keep_shot("line%03d-%s" % (line, args[0] if verb == "shown" else "box"))
             except Failure as fault:
                 self.keep_shot("failure")
                 print("FAIL: line %d: %s %s: %s" % (line, verb, " ".join(args), fault), file=sys.stderr)

@@ -2,7 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
 // Usage: zubrik_scenario_layout [KEY...]. For each window, once loaded as
-// the game shows it (the dialogs with three choices), a line
+// the game shows it (the dialogs with three choices, then again with four), a line
 //   window NAME WIDTH HEIGHT TITLE
 // (the client area in pixels) and for each control shown a line
 //   control NAME.CONTROL X Y WIDTH HEIGHT BORDER
@@ -30,10 +30,15 @@
 
 namespace {
 
-void print(const Form &form)
+void printWindow(const Form &form)
 {
     std::printf("window %s %d %d %s\n", form.name().c_str(), Twips::toPixels(form.width()),
                 Twips::toPixels(form.height()), form.caption().c_str());
+}
+
+void print(const Form &form)
+{
+    printWindow(form);
     for (const auto &control : form.controls()) {
         if (!control->visible())
             continue;
@@ -55,6 +60,11 @@ int main(int argc, char *argv[])
     print(Form2(main));
     print(Form3(main));
     print(Form4(main));
+    // The dialogs widen in the hidden mode, for a fourth choice; what a
+    // driver aims at in them stays where it was.
+    state.hiddenMode = 1;
+    printWindow(Form2(main));
+    printWindow(Form3(main));
     for (int i = 1; i < argc; ++i) {
         const auto key = ScenarioKeys::named(argv[i]);
         if (!key)
