@@ -116,21 +116,24 @@ class Driver:
                 raise Failure(fault)
             time.sleep(0.02)
 
+    @staticmethod
+    def one(form, matches):
+        """The one window of a form, or None; a second one is a fault of its own."""
+        if len(matches) > 1:
+            raise Failure("%d windows of %s are shown" % (len(matches), form))
+        return matches[0] if matches else None
+
     def x_window(self, form):
-        """The form's window on screen (the topmost of its title and size), or None."""
+        """The form's window on screen, by its title and size, or None."""
         if form == "Box":
-            matches = [w for w in self.screen.windows() if w.title == self.box_title]
-        else:
-            matches = [x for x in self.screen.windows() if (x.w, x.h, x.title) in self.windows[form]]
-        return matches[-1] if matches else None
+            return self.one(form, [w for w in self.screen.windows() if w.title == self.box_title])
+        return self.one(form, [x for x in self.screen.windows() if (x.w, x.h, x.title) in self.windows[form]])
 
     def seen(self, form):
         """The form's window as the system reports it, or None."""
         box = form == "Box"
-        for s in self.reader.windows():
-            if s.box == box and (s.title == self.box_title if box else (s.w, s.h, s.title) in self.windows[form]):
-                return s
-        return None
+        return self.one(form, [s for s in self.reader.windows() if s.box == box and (
+            s.title == self.box_title if box else (s.w, s.h, s.title) in self.windows[form])])
 
     def widget(self, control):
         """The control's form as reported, and the widget at the control's centre."""
@@ -333,7 +336,8 @@ class Driver:
                     self.keep_shot("line%03d-%s" % (line, args[0] if verb == "shown" else "box"))
             except Failure as fault:
                 self.keep_shot("failure")
-                print("FAIL: line %d: %s %s: %s" % (line, verb, " ".join(args), fault), file=sys.stderr)
+                shown = " ".join(args).replace("\r\n", "\\r\\n")
+                print("FAIL: line %d: %s %s: %s" % (line, verb, shown, fault), file=sys.stderr)
                 return 1
         if self.game and self.game.poll() is None:
             print("FAIL: the script ends with the game still running", file=sys.stderr)
