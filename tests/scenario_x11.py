@@ -195,8 +195,11 @@ class Driver:
         x, y, w, h, _ = self.stage
         return self.frames.get(self.screen.grab(main.x + x, main.y + y, w, h), [])
 
-    def play(self, line, verb, args):
-        getattr(self, "step_" + verb.replace("-", "_"))(*args)
+    def play(self, verb, args):
+        step = getattr(self, "step_" + verb.replace("-", "_"), None)
+        if step is None:
+            raise Failure("no such verb")
+        step(*args)
 
     # What the player does.
     def step_start(self, count=None):
@@ -235,12 +238,17 @@ class Driver:
 
     # What the player sees.
     def step_frame(self, pattern):
-        self.until(lambda: None if any(frame_matches(pattern, n) for n in self.stage_frames())
-                   else "the stage shows %s" % (" ".join(self.stage_frames()) or "a frame none of the expected"))
+        def probe():
+            names = self.stage_frames()
+            return None if any(frame_matches(pattern, n) for n in names) else \
+                "the stage shows %s" % (" ".join(names) or "a frame none of the expected")
+        self.until(probe)
 
     def step_frames(self, sequence):
         seen, end = [0], time.monotonic() + BOUND
         while time.monotonic() < end:
+            # Every few milliseconds, so that no 20 ms tick goes unseen and the game keeps its share.
+            time.sleep(0.002)
             names = self.stage_frames()
             if "standing" in names:
                 if seen[-1] > 0:
@@ -330,7 +338,7 @@ class Driver:
         started = time.monotonic()
         for line, verb, args in self.steps:
             try:
-                self.play(line, verb, args)
+                self.play(verb, args)
                 # A picture of each window as it comes up, for the record.
                 if verb in ("shown", "box"):
                     self.keep_shot("line%03d-%s" % (line, args[0] if verb == "shown" else "box"))
