@@ -109,7 +109,10 @@ class Driver:
     def until(self, probe, bound=BOUND):
         end = time.monotonic() + bound
         while True:
-            fault = probe()
+            try:
+                fault = probe()
+            except Failure as failure:
+                fault = str(failure)
             if fault is None:
                 return
             if time.monotonic() > end:
@@ -155,10 +158,7 @@ class Driver:
             self.until(active)
 
     def top(self):
-        shown = self.screen.windows()
-        if not shown:
-            raise Failure("no window is shown")
-        return shown[-1]
+        return self.found(lambda: (self.screen.windows() or [None])[-1], "no window is shown")
 
     def point(self, control, at=None):
         """A point of the control on the screen: its centre, or (X, Y) of its client area."""
@@ -178,15 +178,18 @@ class Driver:
                            else "%r does not move aside" % other)
         return px, py
 
-    def until_window(self, form):
-        """The form's window, once it is shown."""
-        found = [None]
+    def found(self, find, fault):
+        """What `find` gives, once it gives something."""
+        result = [None]
 
         def probe():
-            found[0] = self.x_window(form)
-            return None if found[0] else "%s is not shown" % form
+            result[0] = find()
+            return None if result[0] else fault
         self.until(probe)
-        return found[0]
+        return result[0]
+
+    def until_window(self, form):
+        return self.found(lambda: self.x_window(form), "%s is not shown" % form)
 
     def stage_frames(self):
         main = self.x_window("Form1")
@@ -222,10 +225,7 @@ class Driver:
     def step_key(self, name, form=None):
         if form and self.o.toolkit == "wine":
             # Wine hands every key to the focus, in the modal window: posted to the window itself instead.
-            s = self.seen(form)
-            if s is None:
-                raise Failure("%s is not shown" % form)
-            return self.reader.post_key(s, self.keys[name])
+            return self.reader.post_key(self.found(lambda: self.seen(form), "%s is not shown" % form), self.keys[name])
         target = self.until_window(form) if form else self.top()
         self.activate(target, wait=not form)
         # The keypad's digits with Num Lock on, its other keys with it off.
