@@ -9,8 +9,8 @@
 # picked by keyboard are what the stage then shows; the compositor's close
 # request waits while a dialog is modal, and then ends the game with status 0, and the game says nothing on its error
 # stream all along.
-ZUBRIK=${1:?usage: e2e_wayland.sh path/to/zubrik path/to/zubrik_jump_frames}
-JUMP_FRAMES=${2:?usage: e2e_wayland.sh path/to/zubrik path/to/zubrik_jump_frames}
+ZUBRIK=${1:?usage: e2e_wayland.sh path/to/zubrik path/to/zubrik_expected_frames}
+EXPECTED_FRAMES=${2:?usage: e2e_wayland.sh path/to/zubrik path/to/zubrik_expected_frames}
 source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/wayland_lib.sh"
 
@@ -18,10 +18,10 @@ source "$(dirname "$0")/wayland_lib.sh"
 mkdir "$WORK/frames"
 # Also the meat in cell 1 standing on the first stage and on the hidden one, as
 # the picks by keyboard at the end leave it.
-"$JUMP_FRAMES" "$WORK/frames" 0:1 3:1 >/dev/null 2>"$WORK/frames.log" || { cat "$WORK/frames.log" >&2; fail "no frames composed"; }
+"$EXPECTED_FRAMES" "$WORK/frames" 0:1 3:1 >/dev/null 2>"$WORK/frames.log" || { cat "$WORK/frames.log" >&2; fail "no frames composed"; }
 declare -A FRAME
-for picture in "$WORK"/frames/*.png; do
-  FRAME[$(fingerprint_picture "$picture")]=$(basename "$picture" .png)
+for picture in "$WORK"/frames/*.ppm; do
+  FRAME[$(fingerprint_picture "$picture")]=$(basename "$picture" .ppm)
 done
 
 start_compositor

@@ -15,7 +15,7 @@ private Q_SLOTS:
     void aRealProcessEndsWithTheBoxAndStatusOne()
     {
         QProcess game;
-        startBuiltProgram(game, QStringLiteral(ZUBRIK_COUNTER_DRIVER), { QStringLiteral("12a") });
+        startBuiltProgram(game, QStringLiteral(ZUBRIK_COUNTER_DRIVER), { QStringLiteral("--press"), QStringLiteral("12a") });
         QVERIFY(game.waitForStarted());
         QVERIFY2(game.waitForFinished(60000), "the game did not end after the error");
         const QString out = QString::fromUtf8(game.readAllStandardOutput());

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Zubrik: shared steps of the Windows end-to-end tests: the game under Wine on a display of its own, the screen by fingerprint.
+# Zubrik: shared steps of the Windows end-to-end tests: the game under Wine on a display of its own.
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
 #
 # Source this file after setting ZUBRIK (a Windows program of the build). The
@@ -16,35 +16,6 @@ poll() { # poll SECONDS COMMAND...
   until "$@"; do
     ((SECONDS < until)) || return 1
     sleep 0.05
-  done
-}
-
-# The raw pixels of a rectangle of the screen, or of a binary PPM, as a
-# fingerprint: the same pixels give the same one, whatever wrote them.
-fingerprint_shot() { # fingerprint_shot X Y W H
-  $IMPORT -window root -crop "${3}x${4}+${1}+${2}" +repage -depth 8 ppm:- | tail -c $(($3 * $4 * 3)) |
-    md5sum | cut -d' ' -f1
-}
-fingerprint_ppm() { # fingerprint_ppm FILE
-  local w h
-  read -r w h < <(sed -n 2p "$1")
-  tail -c $((w * h * 3)) "$1" | md5sum | cut -d' ' -f1
-}
-
-# The frames zubrik_expected_frames composes from the pictures, by fingerprint:
-# FRAME[fingerprint] names the frames with those pixels (standing, flight-3,
-# paused-3, ...; two ticks of an arc can look alike: "flight-5 flight-9").
-declare -A FRAME
-compose_frames() { # compose_frames JUMP_FRAMES STAGE:CELL...
-  local tool=$1 ppm
-  shift
-  mkdir -p "$WORK/frames"
-  "$GAME_LAUNCHER" "$tool" "$WORK/frames" "$@" >"$WORK/frames.log" 2>&1 ||
-    { cat "$WORK/frames.log" >&2; fail "no frames composed"; }
-  for ppm in "$WORK"/frames/*.ppm; do
-    local print name
-    print=$(fingerprint_ppm "$ppm"); name=$(basename "$ppm" .ppm)
-    FRAME[$print]="${FRAME[$print]:+${FRAME[$print]} }$name"
   done
 }
 
