@@ -8,6 +8,7 @@
 #include "platform/ImageBox.h"
 #include "platform/Label.h"
 #include "platform/Line.h"
+#include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
 #include "platform/Program.h"
 #include "platform/RuntimeError.h"
@@ -196,8 +197,16 @@ Control *Form::activeControl() const
     return m_peer->focusedControl();
 }
 
+bool Form::takesInput() const
+{
+    const auto &modal = modalForms();
+    return (modal.empty() || modal.back() == this) && !MessageBox::isOpen();
+}
+
 bool Form::pressKey(std::int16_t keyCode, std::int16_t shift)
 {
+    if (!takesInput())
+        return true;
     keyDown(keyCode, shift);
     // The preview may have ended the run or closed the window.
     if (Program::endingWithError() || !m_loaded)
@@ -228,6 +237,8 @@ bool Form::pressKey(std::int16_t keyCode, std::int16_t shift)
 
 bool Form::releaseKey(std::int16_t keyCode, std::int16_t shift)
 {
+    if (!takesInput())
+        return true;
     keyUp(keyCode, shift);
     if (Program::endingWithError() || !m_loaded)
         return true;
@@ -276,8 +287,6 @@ bool Form::keyPress(std::int16_t keyCode)
 
 void Form::requestClose()
 {
-    const auto &modal = modalForms();
-    if (!modal.empty() && modal.back() != this)
-        return;
-    Handler::run([&] { Form_Close(); });
+    if (takesInput())
+        Handler::run([&] { Form_Close(); });
 }

@@ -101,13 +101,17 @@ public:
     // native widgets; false: the form had no use for it.
     bool pressKey(std::int16_t keyCode, std::int16_t shift);
     bool releaseKey(std::int16_t keyCode, std::int16_t shift);
+    // Not while another form is shown modally over this one or a message box
+    // is up: a key or a close request then reaches no handler of this form
+    // (pressKey and releaseKey spend the key on nothing).
+    bool takesInput() const;
 
     // The steps of pressKey(), each through Handler: the preview of a press and
     // of a release, and a key for the form's own keys (true if it took it).
     void keyDown(std::int16_t keyCode, std::int16_t shift);
     void keyUp(std::int16_t keyCode, std::int16_t shift);
     bool keyPress(std::int16_t keyCode);
-    // The desktop asks the window to close (its close box, a close key).
+    // The desktop asks the window to close (its close box, a close key); see takesInput().
     void requestClose();
 
     FormPeer *peer() const { return m_peer.get(); }

@@ -10,12 +10,20 @@ MessageBox::BoxHandler &MessageBox::boxHandler()
     return handler;
 }
 
+int &MessageBox::openBoxes()
+{
+    static int open = 0;
+    return open;
+}
+
 void MessageBox::show(const std::string &prompt, const std::string &title)
 {
+    ++openBoxes();
     if (boxHandler())
         boxHandler()(prompt, title);
     else
         Toolkit::current().showMessage(prompt, title);
+    --openBoxes();
 }
 
 void MessageBox::setBoxHandler(BoxHandler handler)

@@ -185,3 +185,28 @@ TEST_CASE("a timer ticks one interval after its start and never re-enters its ow
     toolkit.advance(20);
     CHECK(ticks == 3);
 }
+
+TEST_CASE("a window under a modal one or a message box takes no key and no close")
+{
+    GameDriver d;
+    std::vector<std::string> counts;
+    const auto tryMainWindow = [&] {
+        CHECK(d.form->pressKey(VirtualKey::Return, 0)); // spent on nothing
+        CHECK(d.form->releaseKey(VirtualKey::Return, 0));
+        d.form->requestClose();
+        CHECK(d.form->isLoaded());
+        counts.push_back(d.counter());
+    };
+    d.toolkit.onModal = [&](Form &) { tryMainWindow(); };
+    d.form->Cmd_nikusel.click();
+    d.setCounter("9");
+    d.toolkit.onMessage = [&](const HeadlessToolkit::Message &) { tryMainWindow(); };
+    d.jump(); // the 10 box
+    CHECK(counts == std::vector<std::string> { "0", "10" });
+    CHECK(d.toolkit.messages().size() == 1);
+    // Once they are gone, it takes both again.
+    CHECK(d.form->pressKey(VirtualKey::Return, 0));
+    CHECK(d.counter() == "11");
+    d.form->requestClose();
+    CHECK_FALSE(d.form->isLoaded());
+}
