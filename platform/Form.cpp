@@ -13,6 +13,7 @@
 #include "platform/Program.h"
 #include "platform/RuntimeError.h"
 #include "platform/Toolkit.h"
+#include "platform/Twips.h"
 #include "platform/VirtualKey.h"
 
 #include <algorithm>
@@ -111,6 +112,16 @@ void Form::setWidth(float twips)
     m_width = twips;
     if (m_peer)
         m_peer->update();
+}
+
+int Form::pixelWidth() const
+{
+    return Twips::toPixels(m_width);
+}
+
+int Form::pixelHeight() const
+{
+    return Twips::toPixels(m_height);
 }
 
 Control &Form::control(const std::string &name, std::int16_t index) const

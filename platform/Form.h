@@ -52,6 +52,9 @@ public:
     float width() const { return m_width; }
     void setWidth(float twips);
     float height() const { return m_height; }
+    // The same at whole pixels, as a backend sizes the window's client area.
+    int pixelWidth() const;
+    int pixelHeight() const;
     FormBorder border() const { return m_border; }
     const std::optional<Color> &backColor() const { return m_backColor; }
     const Font &font() const { return m_font; }

@@ -8,7 +8,6 @@
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
-#include "platform/Twips.h"
 #include "platform/qt/Accessibility.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/FontSetup.h"
@@ -106,7 +105,7 @@ void QtForm::update()
     if (windowTitle() != caption)
         setWindowTitle(caption);
     // Decorations lie outside: the size is the client area's.
-    const QSize size(Twips::toPixels(m_form.width()), Twips::toPixels(m_form.height()));
+    const QSize size(m_form.pixelWidth(), m_form.pixelHeight());
     if (minimumSize() != size || maximumSize() != size)
         setFixedSize(size);
 }

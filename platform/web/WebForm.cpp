@@ -4,7 +4,6 @@
 
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
-#include "platform/Twips.h"
 #include "platform/web/WebControl.h"
 #include "platform/web/WebEventLoop.h"
 #include "platform/web/WebPage.h"
@@ -38,8 +37,7 @@ WebForm::~WebForm()
 
 void WebForm::update()
 {
-    zubrik_form_update(&m_form, m_form.caption().c_str(), Twips::toPixels(m_form.width()),
-                       Twips::toPixels(m_form.height()));
+    zubrik_form_update(&m_form, m_form.caption().c_str(), m_form.pixelWidth(), m_form.pixelHeight());
 }
 
 void WebForm::show(bool modal)

@@ -8,7 +8,6 @@
 #include "platform/Label.h"
 #include "platform/Line.h"
 #include "platform/PictureBox.h"
-#include "platform/Twips.h"
 #include "platform/win32/Win32CommandButton.h"
 #include "platform/win32/Win32Dpi.h"
 #include "platform/win32/Win32Frame.h"
@@ -147,8 +146,7 @@ void Win32Form::update()
 void Win32Form::resize()
 {
     // Decorations lie outside: the size is the client area's.
-    RECT client { 0, 0, Twips::toPixels(m_form.width()) * m_scale,
-                  Twips::toPixels(m_form.height()) * m_scale };
+    RECT client { 0, 0, m_form.pixelWidth() * m_scale, m_form.pixelHeight() * m_scale };
     const RECT outer = Win32Dpi::outerRect(client, m_style, 0, m_dpi);
     RECT now {};
     GetWindowRect(m_window, &now);
