@@ -55,12 +55,21 @@ headless:
 # the random play a fifth as long (five seeds of 20,000 actions: the full
 # 100,000 each would add half a minute).
 # `windows-bench` prints the timer's pacing under Wine.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine
+# A publisher signs zubrik.exe by naming a PKCS#12 certificate and a file
+# holding its password (and, for a signature that outlives the certificate,
+# an RFC 3161 time-stamping address):
+#   make windows ZUBRIK_SIGN_PKCS12=cert.p12 ZUBRIK_SIGN_PASSWORD_FILE=pass.txt \
+#     ZUBRIK_SIGN_TIMESTAMP_URL=http://timestamp.example
+# Without them the program is built unsigned, and the build says so.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 wine osslsigncode openssl
 .PHONY: windows windows-check windows-bench web web-check play-web
 windows:
 	./scripts/install-deps.sh core python3 $(WINDOWS_PACKAGES)
 	cmake -S . -B $(BUILD)-windows -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/x86_64-w64-mingw32.cmake \
+	  -DZUBRIK_SIGN_PKCS12=$(abspath $(ZUBRIK_SIGN_PKCS12)) \
+	  -DZUBRIK_SIGN_PASSWORD_FILE=$(abspath $(ZUBRIK_SIGN_PASSWORD_FILE)) \
+	  -DZUBRIK_SIGN_TIMESTAMP_URL=$(ZUBRIK_SIGN_TIMESTAMP_URL)
 	cmake --build $(BUILD)-windows -j$(JOBS)
 
 windows-check: windows

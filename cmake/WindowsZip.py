@@ -2,7 +2,9 @@
 # Zubrik: packs the Windows program and its Readme.txt into the players' zip, the same bytes every time.
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
 #
-# Usage: WindowsZip.py ZIP PROGRAM README. README is the source tree's UTF-8
+# Usage: WindowsZip.py ZIP PROGRAM README. Writes SHA256SUMS beside the zip,
+# in the form `sha256sum -c` reads, for players to check their download.
+# README is the source tree's UTF-8
 # text with LF line ends; the zip's Readme.txt is UTF-8 with a byte order mark
 # and CR LF, which the Notepad of every Windows from 7 on reads as it should
 # (without the mark, the Notepad of Windows 7 and 8 takes the file for the
@@ -12,20 +14,31 @@
 # Reproducible: the entries in a fixed order, each dated SOURCE_DATE_EPOCH if
 # it is set, else the fixed date below, with no owner, permission or other
 # extra field of the build machine's.
+import hashlib
 import os
 import sys
 import time
 import zipfile
 
-FIXED_DATE = (2026, 1, 1, 0, 0, 0)
+FIXED_EPOCH = 1767225600  # 2026-01-01 00:00:00 UTC
+
+
+def build_epoch():
+    """The build's date in seconds since 1970, the same for every build of the same sources."""
+    return int(os.environ.get("SOURCE_DATE_EPOCH") or FIXED_EPOCH)
 
 
 def entry_date():
-    epoch = os.environ.get("SOURCE_DATE_EPOCH")
-    if not epoch:
-        return FIXED_DATE
     # A zip dates its entries from 1980 on, to the even second.
-    return max(time.gmtime(int(epoch))[:6], (1980, 1, 1, 0, 0, 0))
+    return max(time.gmtime(build_epoch())[:6], (1980, 1, 1, 0, 0, 0))
+
+
+def write_checksums(zip_path):
+    with open(zip_path, "rb") as archive:
+        digest = hashlib.sha256(archive.read()).hexdigest()
+    sums = os.path.join(os.path.dirname(os.path.abspath(zip_path)), "SHA256SUMS")
+    with open(sums, "w", encoding="ascii", newline="\n") as listing:
+        listing.write(f"{digest}  {os.path.basename(zip_path)}\n")
 
 
 def notepad_text(readme):
@@ -51,6 +64,7 @@ def main(zip_path, program, readme):
             info.compress_type = zipfile.ZIP_DEFLATED
             archive.writestr(info, data, compresslevel=9)
     os.replace(partial, zip_path)
+    write_checksums(zip_path)
 
 
 if __name__ == "__main__":

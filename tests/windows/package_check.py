@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-# Zubrik: the Windows program and the players' zip as shipped: Windows' own DLLs alone, Notepad's Readme, the same bytes again.
+# Zubrik: the Windows program and the players' zip as shipped: Windows' own DLLs alone, Notepad's Readme, the same bytes again, its checksum.
 # Copyright (c) 2026 the Zubrik developers. MIT licence.
 #
 # Usage: package_check.py OBJDUMP ZUBRIK.EXE ZIP README PACKER
@@ -65,9 +65,18 @@ def zip_checks(exe, zip_path, readme, packer):
             check(first.read() == second.read(), "packing the same files again gave other bytes")
 
 
+def checksum_checks(zip_path):
+    folder = os.path.dirname(os.path.abspath(zip_path))
+    result = subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"], cwd=folder,
+                            capture_output=True, text=True)
+    check(result.returncode == 0 and result.stdout == f"{os.path.basename(zip_path)}: OK\n",
+          f"SHA256SUMS does not check out for the zip alone: {result.stdout}{result.stderr}")
+
+
 def main(objdump, exe, zip_path, readme, packer):
     program_checks(objdump, exe)
     zip_checks(exe, zip_path, readme, packer)
+    checksum_checks(zip_path)
     for failure in failures:
         print("FAIL:", failure, file=sys.stderr)
     if failures:
