@@ -11,7 +11,6 @@
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 #include "platform/win32/Win32Control.h"
-#include "platform/win32/Win32Form.h"
 #include "platform/win32/Win32Toolkit.h"
 
 #include <oleacc.h>
@@ -47,9 +46,8 @@ std::string narrow(const wchar_t *text)
     return out;
 }
 
-// The client object as a reader in this process gets it: the window's answer
-// to WM_GETOBJECT, unmarshalled. (Wine cannot make the system's objects, so
-// the convenience calls that start from them are not used.)
+// The client object as a reader gets it: the window's answer to WM_GETOBJECT,
+// unmarshalled, as AccessibleObjectFromWindow does before wrapping it.
 struct Object
 {
     explicit Object(HWND window)
@@ -335,20 +333,22 @@ TEST_CASE("a dialog's strip is a list of the choices offered; the keys move the 
             printTree("character select, End then Left", *dialog);
 
         // Where each choice lies, as a reader points at it: the centre of
-        // its rectangle is that choice and no other.
+        // its rectangle is that choice to the reader, and to the game, whose
+        // description of it the mouse brings up there.
         for (LONG child = 1; child <= offered; ++child) {
             CAPTURE(child);
             LONG x = 0, y = 0, width = 0, height = 0;
             REQUIRE(list.object->accLocation(&x, &y, &width, &height, Object::id(child)) == S_OK);
-            const PixelRect &cell = dialog->Picture1.choices()[std::size_t(child - 1)].rect;
-            const int scale = static_cast<const Win32Form *>(dialog->peer())->scale();
-            CHECK(width == cell.width * scale);
-            CHECK(height == cell.height * scale);
             VARIANT hit;
             VariantInit(&hit);
             list.object->accHitTest(x + width / 2, y + height / 2, &hit);
             CHECK(hit.vt == VT_I4);
             CHECK(hit.lVal == child);
+            POINT centre { x + width / 2, y + height / 2 };
+            ScreenToClient(strip, &centre);
+            SendMessageW(strip, WM_MOUSEMOVE, 0, MAKELPARAM(centre.x, centre.y));
+            const auto i = std::int16_t(child - 1);
+            CHECK(dialog->Chara.caption() == (row.stage ? Form3::description(i) : Form2::description(i)));
         }
 
         // The reader's pick closes the dialog as a click would; the object
