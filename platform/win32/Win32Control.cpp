@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "platform/win32/Win32Control.h"
 
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Form.h"
 #include "platform/win32/Win32Toolkit.h"
 
@@ -64,6 +65,10 @@ Win32Control::Win32Control(Win32Form &form, Control &control, const wchar_t *win
 
 Win32Control::~Win32Control()
 {
+    if (m_accessible) {
+        m_accessible->detach();
+        m_accessible->Release();
+    }
     // The class's own procedure cleans up after the window as it goes.
     SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_classProc));
     DestroyWindow(m_window);
@@ -77,8 +82,17 @@ LRESULT CALLBACK Win32Control::windowProc(HWND window, UINT message, WPARAM wPar
     return peer->message(message, wParam, lParam);
 }
 
+void Win32Control::makeAccessible()
+{
+    if (!m_accessible)
+        m_accessible = new Win32Accessible(*this);
+}
+
 LRESULT Win32Control::message(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The object id arrives in the low 32 bits, sign-extended or not.
+    if (message == WM_GETOBJECT && m_accessible && DWORD(lParam) == DWORD(OBJID_CLIENT))
+        return m_accessible->answer(wParam);
     if (isPress(message) && !model().takesFocus())
         return withoutFocus(m_classProc, m_window, message, wParam, lParam);
     return CallWindowProcW(m_classProc, m_window, message, wParam, lParam);
@@ -112,6 +126,8 @@ void Win32Control::update()
         ShowWindow(m_window, control.visible() ? SW_SHOWNA : SW_HIDE);
     if ((IsWindowEnabled(m_window) != FALSE) != control.enabled())
         EnableWindow(m_window, control.enabled());
+    if (m_accessible)
+        m_accessible->view().changed();
 }
 
 void Win32Control::rescale()

@@ -8,6 +8,7 @@
 
 #include <string>
 
+class Win32Accessible;
 class Win32Form;
 
 // Every control's window, the system's and the program's own classes alike,
@@ -37,6 +38,10 @@ public:
     virtual HBRUSH colours(HDC) { return nullptr; }
 
 protected:
+    // Screen readers are answered with an object of the program's own
+    // (Win32Accessible) rather than the window class's.
+    void makeAccessible();
+    Win32Accessible *accessible() const { return m_accessible; }
     // The window drawn again when the loop is idle.
     void invalidate() const;
     HFONT font() const;
@@ -51,4 +56,6 @@ private:
     HWND m_window;
     // The class's procedure, which windowProc() hands on to.
     WNDPROC m_classProc = nullptr;
+    // Counted: a reader may hold it after the window is gone.
+    Win32Accessible *m_accessible = nullptr;
 };

@@ -45,6 +45,9 @@ Win32Label::Win32Label(Win32Form &form, Label &label, int id)
 {
     if (const auto &back = label.backColor())
         m_backBrush = CreateSolidBrush(colorRef(*back));
+    // Named by its caption as on every toolkit, and live where it is a
+    // value another label names.
+    makeAccessible();
     update();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/win32/Win32PictureBox.h"
 
 #include "platform/PictureBox.h"
+#include "platform/win32/Win32Accessible.h"
 #include "platform/win32/Win32Bitmap.h"
 #include "platform/win32/Win32Form.h"
 #include "platform/win32/Win32Keys.h"
@@ -13,6 +14,7 @@
 Win32PictureBox::Win32PictureBox(Win32Form &form, PictureBox &box, int id)
     : Win32Control(form, box, Win32Toolkit::pictureClass, 0, 0, id), m_box(box)
 {
+    makeAccessible();
     update();
 }
 
@@ -87,6 +89,16 @@ void Win32PictureBox::reportMouse(UINT message, WPARAM wParam, LPARAM lParam)
     m_box.mouseDownAt(button, shift, x, y);
 }
 
+void Win32PictureBox::pick(WPARAM choice)
+{
+    // The choices may have changed since the reader asked.
+    if (choice >= m_box.choices().size() || !m_box.shownEnabled())
+        return;
+    const PixelRect &at = m_box.choices()[choice].rect;
+    const int border = m_box.border();
+    m_box.mouseDownAt(MouseButton::Left, 0, border + at.x + at.width / 2.0, border + at.y + at.height / 2.0);
+}
+
 LRESULT Win32PictureBox::message(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -100,9 +112,15 @@ LRESULT Win32PictureBox::message(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_SETFOCUS:
+        invalidate();
+        accessible()->view().focusArrived();
+        break;
     case WM_KILLFOCUS:
         invalidate();
         break;
+    case Win32ReaderView::pickMessage:
+        pick(wParam);
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

@@ -20,6 +20,8 @@ protected:
 private:
     void paint(HDC dc);
     void reportMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    // A screen reader's pick of a choice: a click in its middle.
+    void pick(WPARAM choice);
 
     PictureBox &m_box;
 };

@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Timer.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 #include <mmsystem.h>
 
 #include <algorithm>
@@ -45,6 +46,9 @@ Win32Toolkit::Win32Toolkit(HINSTANCE instance) : m_instance(instance)
 {
     installedToolkit = this;
     Toolkit::install(this);
+    // Screen readers' objects are handed over through COM, in this thread's
+    // apartment.
+    m_ole = SUCCEEDED(OleInitialize(nullptr));
     INITCOMMONCONTROLSEX controls { sizeof(controls), ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
     m_largeIcon = loadIcon(instance, SM_CXICON);
@@ -70,6 +74,8 @@ Win32Toolkit::~Win32Toolkit()
         DestroyIcon(m_largeIcon);
     if (m_smallIcon)
         DestroyIcon(m_smallIcon);
+    if (m_ole)
+        OleUninitialize();
     Toolkit::install(nullptr);
     installedToolkit = nullptr;
 }

@@ -88,4 +88,5 @@ private:
     int m_loopDepth = 0;
     bool m_quitting = false;
     int m_exitCode = 0;
+    bool m_ole = false;
 };

@@ -11,7 +11,8 @@ import zipfile
 
 # Each ships with every Windows from 7 on; a new import must be looked at (and
 # added here) before it reaches a player who may not have it.
-WINDOWS_DLLS = {"comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "user32.dll", "winmm.dll"}
+WINDOWS_DLLS = {"comctl32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll", "ole32.dll", "oleacc.dll",
+                "oleaut32.dll", "user32.dll", "winmm.dll"}
 
 failures = []
 
