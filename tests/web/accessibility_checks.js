@@ -65,6 +65,8 @@ async function checkAccessibility({ browser, openPage, urls }) {
   try {
     await page.waitForSelector(`${selectorOf('Form1')}:not([hidden])`);
     await look(page, 'main window');
+    const mainOrder = await tabOrderFinding(page, 'Form1');
+    if (mainOrder) findings.push(mainOrder);
     for (const [opener, form] of [['Cmd_nikusel', 'Form2'], ['Cmd_stgsel', 'Form3']]) {
       await page.click(selectorOf(`Form1.${opener}`));
       await page.waitForSelector(`${selectorOf(form)}[open]`);

@@ -43,8 +43,8 @@ function blockDifference(shot, frame, ratio, left, top) {
 // screenshot (not the canvas): each of its pixels exactly n x n device pixels
 // of its colour, no smoothing at any edge. On a desktop's tab n is the ratio
 // (one CSS pixel a picture pixel, the window as small as it always was);
-// where the window is to fill the screen (`fills`: a touch screen), n is the
-// largest whole number at which the window still fits.
+// where the window is to fill the screen (`fills`: a touch screen), n is
+// larger than that, and the window still fits.
 async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDir, browserName,
                                   screen = { width: 1024, height: 768 }, fills = false }) {
   const { page } = await openPage(browser, { ...screen, deviceScaleFactor: ratio }, url);
@@ -59,10 +59,10 @@ async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDi
       throw new Error(`the picture is ${box.width} CSS pixels wide, not ${frame.width}`);
     if (fills) {
       const window = await page.$eval(selectorOf('Form1'), (el) => el.getBoundingClientRect().toJSON());
-      const grown = (blocks + 1) / blocks;
-      if (window.width * grown <= screen.width && window.height * grown <= screen.height)
-        throw new Error(`at ${blocks} device pixels a picture pixel the ${window.width} x ${window.height} window `
-                        + `would fit ${screen.width} x ${screen.height} at ${blocks + 1} too`);
+      if (blocks <= ratio) throw new Error(`the picture is no larger than on a desktop: ${blocks} device pixels a pixel`);
+      if (window.left < 0 || window.top < 0 || window.right > screen.width || window.bottom > screen.height)
+        throw new Error(`the window spans ${window.left},${window.top} to ${window.right},${window.bottom}, `
+                        + `past the ${screen.width} x ${screen.height} screen`);
     }
     // With a margin: layout puts a box at a fraction of a pixel, and a
     // browser draws it at a whole device pixel near it.

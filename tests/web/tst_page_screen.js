@@ -11,6 +11,7 @@ const file = path.join(__dirname, '../../platform/web/site/page_screen.js');
 const page = { module: { exports: null } };
 page.window = {
   ZubrikShell: {},
+  ZubrikPage: {},
   matchMedia: () => ({ matches: false, addEventListener() {} }),
 };
 page.document = { getElementById: () => null, fullscreenEnabled: false };

@@ -1,8 +1,8 @@
-// Zubrik: the page's screen: how large the windows are drawn, and the full-screen switch in the page's own bar.
+// Zubrik: the page's screen: how large the windows are drawn, the full-screen switch in the page's own bar, the reading order.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 'use strict';
 
-(function (shell) {
+(function (shell, ZubrikPage) {
   // Room kept free around a window, in CSS pixels.
   const margin = 4;
   // The page's bar above the windows, where the full-screen switch sits.
@@ -67,6 +67,36 @@
   }
   for (const query of queries) query.addEventListener('change', () => shell.refit());
 
+  // The controls Tab stops at, in its order, as the program makes the window.
+  ZubrikPage.tabStop = (formAddress, address) => {
+    const form = shell.forms.get(formAddress);
+    (form.tabStops || (form.tabStops = [])).push(address);
+  };
+
+  // Tab is the program's, and a screen reader reads the document: so the
+  // controls Tab stops at stand in the document in Tab's order. Each parent's
+  // take the places its stops already held, so that whatever else stands
+  // between them (and paints over or under them) stays where it was. Before
+  // the window takes the focus: a moved element loses it.
+  shell.orderTabStops = (form) => {
+    const byParent = new Map();
+    for (const address of form.tabStops || []) {
+      const control = shell.controls.get(address);
+      if (!control || !control.el) continue;
+      const parent = control.el.parentNode;
+      if (!byParent.has(parent)) byParent.set(parent, []);
+      byParent.get(parent).push(control.el);
+    }
+    for (const [parent, stops] of byParent) {
+      const places = [...parent.children].filter((child) => stops.includes(child)).map((child) => {
+        const place = document.createComment('');
+        parent.replaceChild(place, child);
+        return place;
+      });
+      places.forEach((place, i) => parent.replaceChild(stops[i], place));
+    }
+  };
+
   // For the tests, which run the arithmetic without a browser.
   if (typeof module === 'object') module.exports = { scaleFor };
-})(window.ZubrikShell);
+})(window.ZubrikShell, window.ZubrikPage);

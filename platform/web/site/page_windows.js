@@ -152,6 +152,7 @@
       const form = forms.get(address);
       form.shown = true;
       fit(form);
+      shell.orderTabStops(form);
       if (form.modal) {
         if (!form.el.open) form.el.showModal();
         modalStack.push({ kind: 'form', form });
