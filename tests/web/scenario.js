@@ -94,6 +94,9 @@ async function main() {
     } finally {
       if (touch !== browser) await touch.close();
     }
+    await report('full screen through the page\'s switch, the first frame larger in whole device pixels, on a screenshot',
+                 () => checkSharpScreen({ browser, openPage, url: server.url, expected, ratio: 1, outDir, browserName,
+                                          screen: { width: 1280, height: 800 }, fills: true, fullScreen: true }));
   } finally {
     await browser.close();
     await server.close();

@@ -43,13 +43,20 @@ function blockDifference(shot, frame, ratio, left, top) {
 // screenshot (not the canvas): each of its pixels exactly n x n device pixels
 // of its colour, no smoothing at any edge. On a desktop's tab n is the ratio
 // (one CSS pixel a picture pixel, the window as small as it always was);
-// where the window is to fill the screen (`fills`: a touch screen), n is
-// larger than that, and the window still fits.
+// where the window is to fill the screen (`fills`: a touch screen, or full
+// screen through the page's switch), n is larger than that, and the window
+// still fits.
 async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDir, browserName,
-                                  screen = { width: 1024, height: 768 }, fills = false }) {
+                                  screen = { width: 1024, height: 768 }, fills = false, fullScreen = false }) {
   const { page } = await openPage(browser, { ...screen, deviceScaleFactor: ratio }, url);
   try {
     await new ScenarioPlayer(page, browserName, expected).lines('frame standing');
+    if (fullScreen) {
+      await page.click('#full-screen');
+      await page.waitForFunction(() => document.fullscreenElement !== null, { timeout: 5000 });
+      // The windows fit the new size by the next frame.
+      await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    }
     const box = await pictureBox(page);
     const frame = expected.named('standing')[0];
     const blocks = Math.round((box.width * ratio) / frame.width);
@@ -58,11 +65,12 @@ async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDi
     if (!fills && blocks !== ratio)
       throw new Error(`the picture is ${box.width} CSS pixels wide, not ${frame.width}`);
     if (fills) {
-      const window = await page.$eval(selectorOf('Form1'), (el) => el.getBoundingClientRect().toJSON());
+      const { window, room } = await page.$eval(selectorOf('Form1'), (el) => ({
+        window: el.getBoundingClientRect().toJSON(), room: { width: innerWidth, height: innerHeight } }));
       if (blocks <= ratio) throw new Error(`the picture is no larger than on a desktop: ${blocks} device pixels a pixel`);
-      if (window.left < 0 || window.top < 0 || window.right > screen.width || window.bottom > screen.height)
+      if (window.left < 0 || window.top < 0 || window.right > room.width || window.bottom > room.height)
         throw new Error(`the window spans ${window.left},${window.top} to ${window.right},${window.bottom}, `
-                        + `past the ${screen.width} x ${screen.height} screen`);
+                        + `past the ${room.width} x ${room.height} screen`);
     }
     // With a margin: layout puts a box at a fraction of a pixel, and a
     // browser draws it at a whole device pixel near it.
