@@ -34,7 +34,8 @@ const tickCount = 500;
 
 const percentile = (sorted, p) => sorted[Math.min(sorted.length - 1, Math.ceil((p / 100) * sorted.length) - 1)];
 const median = (values) => percentile([...values].sort((a, b) => a - b), 50);
-const fixed = (ms) => ms.toFixed(1);
+// A part the page did not mark (NaN, null once out of the page) prints as a dash.
+const fixed = (ms) => (Number.isFinite(ms) ? ms.toFixed(1) : '-');
 
 // python3 -m http.server on a port the system picks; resolves to { url, close() }.
 function pythonServer(root) {
