@@ -27,6 +27,18 @@ function orderFindings() {
   if (headings.length !== 1) found.push(`${headings.length} h1 headings, not one`);
   for (const el of document.querySelectorAll('[tabindex]'))
     if (el.tabIndex > 0) found.push(`tabindex ${el.tabIndex} on ${el.dataset.control || el.tagName}`);
+  // A control wholly outside its window's client area (the hidden choice's
+  // name before it is unlocked) is not to be read either.
+  for (const client of document.querySelectorAll('.window .client')) {
+    const room = client.getBoundingClientRect();
+    for (const el of client.querySelectorAll('[data-control]')) {
+      const box = el.getBoundingClientRect();
+      const outside = box.left >= room.right || box.right <= room.left || box.top >= room.bottom || box.bottom <= room.top;
+      if (outside && el.getClientRects().length > 0 && getComputedStyle(el).visibility !== 'hidden'
+          && !el.closest('[aria-hidden="true"]'))
+        found.push(`${el.dataset.control} (${el.textContent}) out of sight but read`);
+    }
+  }
   return found;
 }
 

@@ -226,7 +226,8 @@
   shell.applySight = (control) => {
     const { left, top, width, height } = control.place;
     const room = control.container ? control.container.place : control.form;
-    const outside = room !== null && (left >= room.width || top >= room.height || left + width <= 0 || top + height <= 0);
+    const outside = room !== null
+      && (left >= room.width || top >= room.height || left + width <= 0 || top + height <= 0);
     control.el.style.visibility = outside ? 'hidden' : '';
   };
 
