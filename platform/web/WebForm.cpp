@@ -25,6 +25,10 @@ WebForm::WebForm(WebEventLoop &loop, Form &form) : m_loop(loop), m_form(form)
     for (const auto &control : form.controls())
         if (const auto *label = dynamic_cast<const Label *>(control.get()); label && label->buddyControl())
             zubrik_control_label_for(label, label->buddyControl());
+    // Tab is the program's to move; the page puts the controls it stops at in
+    // the same order, which is the order a screen reader reads them in.
+    for (const Control *control : form.tabOrderControls())
+        zubrik_form_tab_stop(&form, control);
     update();
 }
 

@@ -23,6 +23,8 @@ void zubrik_form_hide(const void *form);
 void zubrik_form_destroy(const void *form);
 // The control whose element has the focus, or nullptr.
 const void *zubrik_form_focused(const void *form);
+// The next control Tab stops at, called once for each in Tab's order.
+void zubrik_form_tab_stop(const void *form, const void *control);
 
 // A control's element in its window, or in the frame `container` (nullptr:
 // the window); `kind` names what it is, as the page's classes do.

@@ -21,6 +21,7 @@ mergeInto(LibraryManager.library, {
   zubrik_form_hide: function (form) { ZubrikPage.hideForm(form); },
   zubrik_form_destroy: function (form) { ZubrikPage.destroyForm(form); },
   zubrik_form_focused: function (form) { return ZubrikPage.focusedControl(form); },
+  zubrik_form_tab_stop: function (form, control) { ZubrikPage.tabStop(form, control); },
 
   zubrik_control_create: function (form, control, kind, fullName, container) {
     ZubrikPage.createControl(form, control, UTF8ToString(kind), UTF8ToString(fullName), container);

@@ -9,8 +9,11 @@ const puppeteer = require('puppeteer-core');
 
 const names = ['chromium', 'firefox'];
 
-// Resolves to the browser; closing it removes its profile too.
-async function launch(name) {
+// Resolves to the browser; closing it removes its profile too. With
+// `touch`, Firefox takes its pointer for a finger (a coarse pointer with no
+// hover), as puppeteer cannot emulate a touch screen there; Chromium's page
+// does so itself given a viewport with hasTouch.
+async function launch(name, { touch = false } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), `zubrik-${name}-`));
   const options = name === 'chromium'
     ? {
@@ -28,6 +31,7 @@ async function launch(name) {
         userDataDir: profile,
         // As root Firefox wants a home of its own.
         env: { ...process.env, HOME: profile },
+        extraPrefsFirefox: touch ? { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1 } : {},
       };
   if (!names.includes(name)) throw new Error(`no browser called ${name}: ${names.join(', ')}`);
   const browser = await puppeteer.launch(options);

@@ -1,4 +1,4 @@
-// Zubrik: the player's script played on the page in one browser, then the picture on sharp screens and the window on a narrow one.
+// Zubrik: the player's script played on the page in one browser, then the picture on sharp and touch screens, the window on a narrow one, and each window as assistive technology reads it.
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 //
 // Usage: node scenario.js chromium|firefox SITE COUNTER_SITE FRAMES SCENARIO OUTDIR
@@ -17,6 +17,7 @@ const { ExpectedFrames } = require('./expected_frames');
 const { parse } = require('./scenario_script');
 const { ScenarioPlayer, recordFrames } = require('./scenario_player');
 const { checkSharpScreen, checkNarrowScreen } = require('./screen_checks');
+const { checkAccessibility } = require('./accessibility_checks');
 const { serve } = require('./site_server');
 
 const [browserName, site, counterSite, framesDir, scenarioFile, outDir] = process.argv.slice(2);
@@ -81,6 +82,21 @@ async function main() {
                    () => checkSharpScreen({ browser, openPage, url: server.url, expected, ratio, outDir, browserName }));
     await report('the windows scaled to fit a screen 360 CSS pixels wide, a tap picking on it',
                  () => checkNarrowScreen({ browser, openPage, url: server.url, expected, outDir, browserName }));
+    await report('no serious or critical accessibility rule broken on any window; one heading; Tab in reading order',
+                 () => checkAccessibility({ browser, openPage,
+                                            urls: { game: server.url, ending: `${counterServer.url}?999998` } }));
+    const touch = browserName === 'firefox' ? await launch(browserName, { touch: true }) : browser;
+    try {
+      const tablet = { width: 768, height: 1024, isMobile: true, hasTouch: true };
+      await report('on a touch tablet, the first frame as large as whole device pixels fit, on a screenshot',
+                   () => checkSharpScreen({ browser: touch, openPage, url: server.url, expected, ratio: 2, outDir,
+                                            browserName, screen: tablet, fills: true }));
+    } finally {
+      if (touch !== browser) await touch.close();
+    }
+    await report('full screen through the page\'s switch, the first frame larger in whole device pixels, on a screenshot',
+                 () => checkSharpScreen({ browser, openPage, url: server.url, expected, ratio: 1, outDir, browserName,
+                                          screen: { width: 1280, height: 800 }, fills: true, fullScreen: true }));
   } finally {
     await browser.close();
     await server.close();

@@ -40,37 +40,58 @@ function blockDifference(shot, frame, ratio, left, top) {
 }
 
 // At a device pixel ratio of `ratio`, the standing frame read from a
-// screenshot (not the canvas): each of its pixels exactly ratio x ratio
-// device pixels of its colour, no smoothing at any edge.
-async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDir, browserName }) {
-  const { page } = await openPage(browser, { width: 1024, height: 768, deviceScaleFactor: ratio }, url);
+// screenshot (not the canvas): each of its pixels exactly n x n device pixels
+// of its colour, no smoothing at any edge. On a desktop's tab n is the ratio
+// (one CSS pixel a picture pixel, the window as small as it always was);
+// where the window is to fill the screen (`fills`: a touch screen, or full
+// screen through the page's switch), n is larger than that, and the window
+// still fits.
+async function checkSharpScreen({ browser, openPage, url, expected, ratio, outDir, browserName,
+                                  screen = { width: 1024, height: 768 }, fills = false, fullScreen = false }) {
+  const { page } = await openPage(browser, { ...screen, deviceScaleFactor: ratio }, url);
   try {
     await new ScenarioPlayer(page, browserName, expected).lines('frame standing');
+    if (fullScreen) {
+      await page.click('#full-screen');
+      await page.waitForFunction(() => document.fullscreenElement !== null, { timeout: 5000 });
+      // The windows fit the new size by the next frame.
+      await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    }
     const box = await pictureBox(page);
     const frame = expected.named('standing')[0];
-    // ratio device pixels a picture pixel: one CSS pixel each.
-    if (Math.abs(box.width - frame.width) > 0.01)
+    const blocks = Math.round((box.width * ratio) / frame.width);
+    if (Math.abs(box.width * ratio - blocks * frame.width) > 0.01)
+      throw new Error(`the picture is ${box.width * ratio} device pixels wide, not a whole multiple of ${frame.width}`);
+    if (!fills && blocks !== ratio)
       throw new Error(`the picture is ${box.width} CSS pixels wide, not ${frame.width}`);
+    if (fills) {
+      const { window, room } = await page.$eval(selectorOf('Form1'), (el) => ({
+        window: el.getBoundingClientRect().toJSON(), room: { width: innerWidth, height: innerHeight } }));
+      if (blocks <= ratio) throw new Error(`the picture is no larger than on a desktop: ${blocks} device pixels a pixel`);
+      if (window.left < 0 || window.top < 0 || window.right > room.width || window.bottom > room.height)
+        throw new Error(`the window spans ${window.left},${window.top} to ${window.right},${window.bottom}, `
+                        + `past the ${room.width} x ${room.height} screen`);
+    }
     // With a margin: layout puts a box at a fraction of a pixel, and a
     // browser draws it at a whole device pixel near it.
     const margin = 2;
     const clip = { x: Math.floor(box.left) - margin, y: Math.floor(box.top) - margin,
                    width: Math.ceil(box.width) + 2 * margin + 1, height: Math.ceil(box.height) + 2 * margin + 1 };
     const png = Buffer.from(await page.screenshot({ clip, type: 'png' }));
-    fs.writeFileSync(path.join(outDir, `${browserName}-ratio-${ratio}.png`), png);
+    fs.writeFileSync(path.join(outDir, `${browserName}-${screen.width}x${screen.height}-ratio-${ratio}.png`), png);
     const shot = decodePng(png);
     if (shot.width !== clip.width * ratio) throw new Error(`a shot ${shot.width} pixels wide, not at the ratio ${ratio}`);
     // Wherever near the place layout gave it the picture was drawn.
     const left = Math.round((box.left - clip.x) * ratio);
     const top = Math.round((box.top - clip.y) * ratio);
     let best = { at: -1 };
-    for (let dy = -ratio; dy <= ratio; ++dy)
-      for (let dx = -ratio; dx <= ratio; ++dx) {
-        const found = blockDifference(shot, frame, ratio, left + dx, top + dy);
+    for (let dy = -blocks; dy <= blocks; ++dy)
+      for (let dx = -blocks; dx <= blocks; ++dx) {
+        const found = blockDifference(shot, frame, blocks, left + dx, top + dy);
         if (!found) return;
         if (found.at > best.at) best = found;
       }
-    throw new Error(`nowhere within ${ratio} device pixels of its place; at best ${best.message}`);
+    throw new Error(`nowhere within ${blocks} device pixels of its place; at best ${best.message}`);
   } finally {
     await page.close();
   }

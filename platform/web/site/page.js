@@ -99,14 +99,34 @@
   window.ZubrikShell = shell;
   window.ZubrikPage = ZubrikPage;
 
+  // Both asked for as soon as this script runs, beside the program's own
+  // script rather than after it: the program compiles while the rest of the
+  // page arrives, and the fonts decode meanwhile.
+  const fontsIn = Promise.all([document.fonts.load(fontOf(12, false), 'ジャンプ'),
+                               document.fonts.load(fontOf(12, true), '0')]);
+  const wasm = document.querySelector('link[rel="preload"][type="application/wasm"]').href;
+  const fetchWasm = () => fetch(wasm, { credentials: 'same-origin' });
+  // A host that serves it under another type refuses the streaming compile:
+  // then it is compiled from its bytes.
+  const fromBytes = () => fetchWasm().then((response) => response.arrayBuffer()).then(WebAssembly.compile);
+  const compiled = typeof WebAssembly.compileStreaming === 'function'
+    ? WebAssembly.compileStreaming(fetchWasm()).catch(fromBytes) : fromBytes();
+
   // The program starts once the game's font is in: labels size themselves to
   // their captions as the window loads.
   window.Module = {
+    instantiateWasm(imports, receive) {
+      compiled.then((module) => WebAssembly.instantiate(module, imports).then((instance) => {
+        performance.mark('zubrik-instantiated');
+        receive(instance, module);
+      })).catch((error) => console.error('Zubrik could not start: ' + error));
+      return {};
+    },
     preRun: [() => {
       Module.addRunDependency('fonts');
-      Promise.all([document.fonts.load(fontOf(12, false), 'ジャンプ'), document.fonts.load(fontOf(12, true), '0')])
-        .finally(() => Module.removeRunDependency('fonts'));
+      fontsIn.finally(() => Module.removeRunDependency('fonts'));
     }],
+    onRuntimeInitialized: () => performance.mark('zubrik-main'),
     postRun: [() => shell.flushPictures()],
   };
 })();

@@ -40,7 +40,7 @@
     createControl(formAddress, address, kind, fullName, containerAddress) {
       const form = shell.forms.get(formAddress);
       const container = containerAddress ? controls.get(containerAddress) : null;
-      const control = { form, kind, fullName, parent: container ? container.el : form.client,
+      const control = { form, kind, fullName, container, parent: container ? container.el : form.client,
                         el: null, canvas: null, place: null, style: null, image: null, pixels: null,
                         choices: [], marked: -1, markAt: null, mark: null, text: '',
                         name: '', description: '', labelledBy: null };
@@ -198,7 +198,10 @@
       out[i] = (p & 0xff00ff00) | ((p >>> 16) & 0xff) | ((p & 0xff) << 16);
     }
     canvas.getContext('2d').putImageData(control.image, 0, 0);
-    if (control.form === shell.mainForm && stats.firstFrame === null) stats.firstFrame = performance.now();
+    if (control.form === shell.mainForm && stats.firstFrame === null) {
+      stats.firstFrame = performance.now();
+      performance.mark('zubrik-first-frame');
+    }
   }
 
   // In the box's own pixels from its outer top left: the window's zoom undone.
@@ -217,6 +220,17 @@
     if (controls.has(address)) postMouse(address, control, true, event);
   }
 
+  // A control wholly outside the client area that holds it is out of sight
+  // (the hidden choice's name, past the strip's end until the strip widens):
+  // so it is out of the reading order and the accessibility tree too.
+  shell.applySight = (control) => {
+    const { left, top, width, height } = control.place;
+    const room = control.container ? control.container.place : control.form;
+    const outside = room !== null
+      && (left >= room.width || top >= room.height || left + width <= 0 || top + height <= 0);
+    control.el.style.visibility = outside ? 'hidden' : '';
+  };
+
   function applyPlace(control) {
     const { left, top, width, height, border, visible, enabled, focusable } = control.place;
     const el = control.el;
@@ -228,6 +242,7 @@
     // None: the kind's own edge, a button's raised one.
     s.borderWidth = border ? border + 'px' : '';
     el.hidden = !visible;
+    shell.applySight(control);
     // Tab never moves the focus itself: the program does, by its own order.
     el.tabIndex = focusable ? 0 : -1;
     if (control.kind === 'button') el.disabled = !enabled || shell.ended;

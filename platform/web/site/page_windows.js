@@ -10,37 +10,21 @@
   const texts = { close: '閉じる', ok: 'OK' };
   let nextMessage = 1;
 
-  // Device pixels per picture pixel: the screen's ratio rounded (1.25 gives
-  // 1, 1.5 gives 2), less where the window would not fit the browser's width
-  // or height. A whole number keeps every picture pixel the same size; where
-  // the whole number would shrink the window by more than a third (a wide
-  // window on a phone), the window fills the room instead, still drawn
-  // nearest-neighbour.
-  function scaleFor(width, height) {
-    const ratio = window.devicePixelRatio || 1;
-    // The window's own size, not the document's: reading that would lay the
-    // page out before its time.
-    const room = Math.min((window.innerWidth - 8) / width, (window.innerHeight - 8) / height) * ratio;
-    const best = Math.min(Math.max(1, Math.round(ratio)), room);
-    const whole = Math.floor(best);
-    return (whole >= 1 && whole >= best * 2 / 3 ? whole : best) / ratio;
-  }
-
   function fit(form) {
     const width = form.width + 2 * edge;
     const height = form.height + 2 * edge + (form.bordered ? titleHeight : 0);
-    form.el.style.zoom = String(scaleFor(width, height));
+    form.el.style.zoom = String(shell.scaleFor(width, height));
   }
 
   function fitMessage(box) {
-    box.style.zoom = String(scaleFor(box.naturalWidth, box.naturalHeight));
+    box.style.zoom = String(shell.scaleFor(box.naturalWidth, box.naturalHeight));
   }
 
-  function refit() {
+  shell.refit = function refit() {
     for (const form of forms.values())
       if (form.shown) fit(form);
     for (const box of messages.values()) fitMessage(box);
-  }
+  };
 
   function topModal() {
     return modalStack.length ? modalStack[modalStack.length - 1] : null;
@@ -81,7 +65,8 @@
   // browser's (its shortcuts), but for scrolling the page and for Escape,
   // which would close a dialog behind the program's back.
   function onKey(event, press) {
-    if (event.isComposing || shell.ended) return;
+    // The page's own controls keep their keys.
+    if (event.isComposing || shell.ended || (event.target.closest && event.target.closest('#bar'))) return;
     if (press) shell.unlockAudio();
     const top = topModal();
     if (top && top.kind === 'message') return; // the box's own keys: Enter, Space, Escape
@@ -158,6 +143,8 @@
       form.height = height;
       form.client.style.width = width + 'px';
       form.client.style.height = height + 'px';
+      for (const control of shell.controls.values())
+        if (control.form === form && control.el && control.place) shell.applySight(control);
       if (form.shown) fit(form);
     },
 
@@ -165,6 +152,7 @@
       const form = forms.get(address);
       form.shown = true;
       fit(form);
+      shell.orderTabStops(form);
       if (form.modal) {
         if (!form.el.open) form.el.showModal();
         modalStack.push({ kind: 'form', form });
@@ -261,5 +249,5 @@
   document.addEventListener('mousedown', keepFocus, true);
   document.addEventListener('keydown', (event) => onKey(event, true), true);
   document.addEventListener('keyup', (event) => onKey(event, false), true);
-  window.addEventListener('resize', refit);
+  window.addEventListener('resize', shell.refit);
 })(window.ZubrikShell, window.ZubrikPage);
