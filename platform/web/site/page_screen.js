@@ -5,8 +5,10 @@
 (function (shell, ZubrikPage) {
   // Room kept free around a window, in CSS pixels.
   const margin = 4;
-  // The page's bar above the windows, where the full-screen switch sits.
-  const barHeight = 32;
+  // The page's bar above the windows, where the full-screen switch sits: as
+  // high as page.css makes it, taller for a finger than for a mouse.
+  const coarse = window.matchMedia('(pointer: coarse)');
+  const barHeight = () => (coarse.matches ? 52 : 32);
   const texts = { fullScreen: '全画面' };
 
   // Device pixels per picture pixel for a window of width x height CSS
@@ -29,8 +31,8 @@
     return (bestWhole >= 1 && bestWhole >= best * 2 / 3 ? bestWhole : best) / ratio;
   }
 
-  const queries = ['(display-mode: fullscreen)', '(display-mode: standalone)', '(pointer: coarse)']
-    .map((query) => window.matchMedia(query));
+  const queries = ['(display-mode: fullscreen)', '(display-mode: standalone)']
+    .map((query) => window.matchMedia(query)).concat(coarse);
   const large = () => document.fullscreenElement != null || queries.some((query) => query.matches);
   const bar = document.getElementById('bar');
   const barShown = () => bar !== null && !bar.hidden;
@@ -40,7 +42,7 @@
   shell.scaleFor = (width, height) => scaleFor({
     width, height,
     roomWidth: window.innerWidth - 2 * margin,
-    roomHeight: window.innerHeight - 2 * margin - (barShown() ? barHeight : 0),
+    roomHeight: window.innerHeight - 2 * margin - (barShown() ? barHeight() : 0),
     ratio: window.devicePixelRatio || 1,
     large: large(),
   });
@@ -50,7 +52,6 @@
   if (bar && document.fullscreenEnabled) {
     const button = document.getElementById('full-screen');
     button.textContent = texts.fullScreen;
-    bar.style.height = barHeight + 'px';
     const update = () => button.setAttribute('aria-pressed', String(document.fullscreenElement != null));
     button.addEventListener('click', () => {
       const asked = document.fullscreenElement ? document.exitFullscreen()
