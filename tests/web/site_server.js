@@ -14,6 +14,7 @@ const types = {
   '.wasm': 'application/wasm',
   '.woff2': 'font/woff2',
   '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Serves `root`; with gzip, compresses what a client accepts so, as a static
