@@ -240,7 +240,10 @@ async function offlineStep({ step, browser, site }) {
     const server = await serve(site);
     const { page, errors, close } = await freshPage(browser, server.url);
     try {
-      await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+      // Ready once a worker has installed and activated; never, where none registered.
+      assert.ok(await page.evaluate(() => Promise.race([
+        navigator.serviceWorker.ready.then(() => true),
+        new Promise((resolve) => setTimeout(() => resolve(false), 15000))])), 'no worker became active');
       await page.reload({ waitUntil: 'load' });
       await untilLoaded(page);
       assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), 'no worker controls the page');
