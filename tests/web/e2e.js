@@ -11,7 +11,7 @@
 const assert = require('assert/strict');
 const { launch } = require('./browsers');
 const { ExpectedFrames } = require('./expected_frames');
-const { keptRunSteps, offlineStep } = require('./kept_run');
+const { keptRunSteps } = require('./kept_run');
 const { ScenarioPlayer, recordFrames } = require('./scenario_player');
 const { serve } = require('./site_server');
 const { sleep, untilLoaded, unlockHiddenMode } = require('./player');
@@ -134,7 +134,6 @@ async function main() {
 
     // KEPT_RUN_SHOT: where to write a screenshot of the page reloaded.
     await keptRunSteps({ step, browser, browserName, site, shot: process.env.KEPT_RUN_SHOT });
-    await offlineStep({ step, browser, site });
 
     await step('no console error all along', async () => assert.deepEqual(consoleErrors, []));
   } finally {
