@@ -105,6 +105,8 @@ async function keptRunSteps({ step, browser, browserName, site, shot }) {
       });
       // Storage that throws at every touch, as where it is disabled.
       await inFreshPage(async (page) => {
+        assert.ok(await page.evaluate(() => { try { return !sessionStorage; } catch (e) { return e.name === 'SecurityError'; } }),
+                  'the storage did not refuse');
         await jumpTo(page, 2);
         assert.equal(await page.$('dialog[data-message][open]'), null);
       }, () => Object.defineProperty(window, 'sessionStorage', {
