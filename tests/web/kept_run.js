@@ -175,9 +175,10 @@ async function keptRunSteps({ step, browser, browserName, site, shot }) {
     await server.close();
   }
 
-  // On a server of its own, stopped once the worker is active.
-  await step('the worker controls the page, caches exactly the site, and a reload with the server gone shows the first frame', async () => {
-    const offline = await serve(site);
+  // On a server of its own, stopped once the worker is active; again on one
+  // that redirects index.html to its folder.
+  for (const redirectIndex of [false, true]) await step(`the worker controls the page, caches exactly the site, and a reload with the server gone shows the first frame${redirectIndex ? ', index.html redirected' : ''}`, async () => {
+    const offline = await serve(site, { redirectIndex });
     let stopped = false;
     try {
       await inFreshPage(async (page) => {

@@ -27,10 +27,13 @@ self.addEventListener('install', (event) => {
     const fetched = await Promise.all(Object.entries(files).map(async ([path, hash]) => {
       const response = await fetch(urlOf(path), { cache: 'no-store' });
       if (!response.ok) throw new Error(`${path}: HTTP ${response.status}`);
-      if ((await sha256(await response.clone().arrayBuffer())) !== hash) {
-        throw new Error(`${path} is not the file of this version`);
-      }
-      return [path, response];
+      const body = await response.arrayBuffer();
+      if ((await sha256(body)) !== hash) throw new Error(`${path} is not the file of this version`);
+      // Kept as a response of its own, with only its type: one that a host
+      // redirected (index.html to its folder, say) may not answer a page
+      // load, and the body is already decoded.
+      const type = response.headers.get('Content-Type');
+      return [path, new Response(body, { headers: type ? { 'Content-Type': type } : {} })];
     }));
     const cache = await caches.open(cacheName);
     try {
