@@ -17,11 +17,11 @@ function(zubrik_icon output drawn factor)
     set(run ${node} $<TARGET_FILE:zubrik_scale_icon>)
   endif()
   get_filename_component(folder ${output} DIRECTORY)
-  get_filename_component(name ${output} NAME)
+  file(RELATIVE_PATH shown ${CMAKE_BINARY_DIR} ${output})
   add_custom_command(OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${run} ${source} ${factor} ${output} ${ARGN}
     DEPENDS zubrik_scale_icon ${source}
-    COMMENT "Icon ${name} from icon${drawn}.png, x${factor}"
+    COMMENT "Icon ${shown} from icon${drawn}.png, x${factor}"
     VERBATIM)
 endfunction()
