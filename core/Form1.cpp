@@ -123,7 +123,7 @@ void Form1::describePicture()
                                  + Form2::name(std::int16_t(character)) + "」");
 }
 
-std::int16_t Form1::stageShown()
+std::int16_t Form1::stageShown() const
 {
     for (std::int16_t stage = 0; stage < 4; ++stage)
         if (Bg(stage).hDC() == m_state.stageDc)

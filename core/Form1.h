@@ -31,6 +31,8 @@ public:
 
     // Redraws Pic from the current game state.
     void FrameCompositor();
+    // The index of the Bg picture the stage shows, or -1.
+    std::int16_t stageShown() const;
 
     void Form_Load();
     void Cmd_jump_Click();
@@ -61,7 +63,6 @@ private:
     double jumpCount() const;
     void setJumpButtonsEnabled(bool enabled);
     void describePicture();
-    std::int16_t stageShown();
 
     GameState &m_state;
     MainWindowState m_window;

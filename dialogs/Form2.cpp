@@ -116,6 +116,11 @@ std::string Form2::name(std::int16_t index)
     return texts().characters.at(std::size_t(index)).name;
 }
 
+double Form2::gravity(std::int16_t index)
+{
+    return texts().characters.at(std::size_t(index)).gravity;
+}
+
 std::string Form2::description(std::int16_t index)
 {
     const auto &lines = texts().characters.at(std::size_t(index)).description;
@@ -184,6 +189,6 @@ void Form2::Picture1_MouseDown(std::int16_t, std::int16_t, float x, float y)
         return;
     m_state.charFrameX = cellWidth * *cell;
     m_mainWindow.FrameCompositor();
-    m_state.gravity = texts().characters[std::size_t(*cell)].gravity;
+    m_state.gravity = gravity(*cell);
     unload();
 }

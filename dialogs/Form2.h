@@ -21,6 +21,8 @@ public:
     static std::string description(std::int16_t index);
     // The name under character i.
     static std::string name(std::int16_t index);
+    // The gravity of the jump with character i.
+    static double gravity(std::int16_t index);
 
     void Form_Load();
     void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;

@@ -92,6 +92,11 @@ std::string Form3::name(std::int16_t index)
     return texts().stages.at(std::size_t(index)).name;
 }
 
+double Form3::launchSpeed(std::int16_t index)
+{
+    return texts().stages.at(std::size_t(index)).launchSpeed;
+}
+
 std::string Form3::description(std::int16_t index)
 {
     const auto &lines = texts().stages.at(std::size_t(index)).description;
@@ -147,7 +152,7 @@ void Form3::Picture1_MouseDown(std::int16_t, std::int16_t, float x, float)
     if (!stage)
         return;
     m_state.stageDc = m_mainWindow.Bg(*stage).hDC();
-    m_state.launchSpeed = texts().stages[std::size_t(*stage)].launchSpeed;
+    m_state.launchSpeed = launchSpeed(*stage);
     m_mainWindow.FrameCompositor();
     unload();
 }

@@ -13,13 +13,15 @@ if [[ ! -f "$folder/index.html" ]]; then
   echo "serve-web.sh: no page in $folder/ (run make web first)" >&2
   exit 1
 fi
-# The WebAssembly must go out as application/wasm, which Python's server knows.
+# The WebAssembly must go out as application/wasm and the manifest as
+# application/manifest+json, which Python's server is told.
 exec python3 - "$folder" "$port" <<'PY'
 import functools, http.server, socketserver, sys
 
 folder, port = sys.argv[1], int(sys.argv[2])
 handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=folder)
 http.server.SimpleHTTPRequestHandler.extensions_map[".wasm"] = "application/wasm"
+http.server.SimpleHTTPRequestHandler.extensions_map[".webmanifest"] = "application/manifest+json"
 for candidate in range(port, port + 50):
     try:
         server = socketserver.TCPServer(("127.0.0.1", candidate), handler)

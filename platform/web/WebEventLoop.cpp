@@ -23,6 +23,8 @@ void WebEventLoop::run(const std::function<bool()> &done)
 {
     while (!m_quitting && !done()) {
         if (m_posted.empty()) {
+            if (m_idle)
+                m_idle();
             zubrik_wait();
             continue;
         }

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 // As on a desktop, every wait of the program is this loop: the run itself
 // (Toolkit::exec), a modal show and a message box, nested in the handler that
@@ -23,6 +24,8 @@ public:
     // Runs the posted events in order, sleeping while none is queued, until
     // done() holds or quit() was called.
     void run(const std::function<bool()> &done);
+    // Called whenever the loop is about to sleep, the events run.
+    void onIdle(Action idle) { m_idle = std::move(idle); }
     // Every run() returns, the outer ones as well, and none runs again.
     void quit() { m_quitting = true; }
     bool quitting() const { return m_quitting; }
@@ -35,5 +38,6 @@ private:
     };
 
     std::deque<Posted> m_posted;
+    Action m_idle;
     bool m_quitting = false;
 };

@@ -11,6 +11,7 @@
 const assert = require('assert/strict');
 const { launch } = require('./browsers');
 const { ExpectedFrames } = require('./expected_frames');
+const { keptRunSteps } = require('./kept_run');
 const { ScenarioPlayer, recordFrames } = require('./scenario_player');
 const { serve } = require('./site_server');
 const { sleep, untilLoaded, unlockHiddenMode } = require('./player');
@@ -130,6 +131,9 @@ async function main() {
       await player.lines('click Form1.Cmd_jump\nkey Return\nclick Form4.Command1\nexit 0');
       assert.match(await note(), /^ゲームは終わりました/);
     });
+
+    // KEPT_RUN_SHOT: where to write a screenshot of the page reloaded.
+    await keptRunSteps({ step, browser, browserName, site, shot: process.env.KEPT_RUN_SHOT });
 
     await step('no console error all along', async () => assert.deepEqual(consoleErrors, []));
   } finally {

@@ -14,15 +14,21 @@ const types = {
   '.wasm': 'application/wasm',
   '.woff2': 'font/woff2',
   '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Serves `root`; with gzip, compresses what a client accepts so, as a static
-// host would. Resolves to { url, close() }; `served` counts the bytes sent per path.
-function serve(root, { gzip = false } = {}) {
+// host would; with redirectIndex, sends …/index.html on to its folder, as
+// some hosts do. Resolves to { url, close() }; `served` counts the bytes sent per path.
+function serve(root, { gzip = false, redirectIndex = false } = {}) {
   const base = path.resolve(root);
   const served = new Map();
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    if (redirectIndex && name.endsWith('/index.html')) {
+      response.writeHead(301, { Location: name.slice(0, -'index.html'.length) }).end();
+      return;
+    }
     const file = path.join(base, name.endsWith('/') ? name + 'index.html' : name);
     if (!file.startsWith(base + path.sep) || !fs.existsSync(file) || !fs.statSync(file).isFile()) {
       response.writeHead(404).end();

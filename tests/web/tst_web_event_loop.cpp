@@ -134,3 +134,19 @@ TEST_CASE("an event that forgets the ones queued after it keeps them from runnin
     page.loop.run([&] { return over; });
     CHECK(page.ran.empty());
 }
+
+// The run is kept at each wait: once every queued event has run, before the
+// page can reload, and not between events that were queued together.
+TEST_CASE("the idle call comes before each sleep, after the queued events")
+{
+    Page page;
+    std::vector<std::size_t> ranAtIdle;
+    page.loop.onIdle([&] { ranAtIdle.push_back(page.ran.size()); });
+    page.post("a");
+    page.post("b");
+    pageTurns.push_back([&] { page.post("c"); });
+    pageTurns.push_back([&] { page.loop.quit(); });
+    page.loop.run([] { return false; });
+    CHECK(ranAtIdle == std::vector<std::size_t> { 2, 3 });
+    CHECK(sleeps == 2);
+}
