@@ -46,7 +46,7 @@ foreach(name IN LISTS names)
   string(APPEND arrays
     "// ${name}.png, ${size} bytes\n"
     "const unsigned char ${name}Bytes[] = {\n    ${bytes}\n};\n\n")
-  string(APPEND table "    { \"${name}\", ${name}Bytes, sizeof ${name}Bytes },\n")
+  string(APPEND table "    { \"${name}\", ${name}Bytes, sizeof ${name}Bytes, 0, 0, nullptr, 0 },\n")
 endforeach()
 
 list(LENGTH names count)

@@ -35,3 +35,25 @@ function(zubrik_embed_pictures target)
     "${ZUBRIK_EMBED_PICTURES_ROOT}/platform/EmbeddedPictures.h")
   target_include_directories(${target} PRIVATE "${ZUBRIK_EMBED_PICTURES_ROOT}")
 endfunction()
+
+# zubrik_embed_decoded_pictures(<target> <name>...)
+# The same table decoded, as the web build carries it: written by
+# zubrik_index_pictures (tools/index_pictures), run under Node, from the PNGs
+# it embeds itself. The target links platform/IndexedPicture.cpp to read it.
+function(zubrik_embed_decoded_pictures target)
+  set(pngs ${ARGN})
+  list(TRANSFORM pngs PREPEND "${ZUBRIK_EMBED_PICTURES_ROOT}/assets/pictures/")
+  list(TRANSFORM pngs APPEND ".png")
+  set(output "${CMAKE_CURRENT_BINARY_DIR}/generated/${target}/EmbeddedPictures.cpp")
+  # emcmake's emulator is Node with a flag for threads this Node no longer knows.
+  list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 node)
+  add_custom_command(OUTPUT "${output}"
+    COMMAND "${CMAKE_COMMAND}" -E make_directory "${CMAKE_CURRENT_BINARY_DIR}/generated/${target}"
+    COMMAND ${node} $<TARGET_FILE:zubrik_index_pictures> "${output}"
+    DEPENDS zubrik_index_pictures ${pngs}
+    COMMENT "Embedding the pictures in ${target}, decoded"
+    VERBATIM)
+  target_sources(${target} PRIVATE "${output}"
+    "${ZUBRIK_EMBED_PICTURES_ROOT}/platform/EmbeddedPictures.h")
+  target_include_directories(${target} PRIVATE "${ZUBRIK_EMBED_PICTURES_ROOT}")
+endfunction()

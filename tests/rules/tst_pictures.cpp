@@ -2,6 +2,7 @@
 // Copyright (c) 2026 the Zubrik developers. MIT licence.
 #include "PictureFiles.h"
 
+#include "platform/EmbeddedPictures.h"
 #include "platform/Image.h"
 #include "platform/Pictures.h"
 #include "platform/RasterCopy.h"
@@ -14,6 +15,7 @@
 #include <functional>
 #include <ostream>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -227,6 +229,26 @@ TEST_CASE("sizesAndFormat")
     std::sort(embedded.begin(), embedded.end());
     std::sort(names.begin(), names.end());
     CHECK(embedded == names);
+}
+
+// A built-in picture the build wrote wrongly stops with an error rather than
+// giving pixels from past its data, whichever form this build carries (PNG
+// bytes, or palette indices): each row is unreadable in both.
+TEST_CASE("unreadableBuiltInPictures")
+{
+    const unsigned char notPng[] = { 0, 1, 0, 1 };
+    const unsigned char pastPalette[] = { 0, 1, 2, 1 };
+    const std::uint32_t palette[] = { 0xff000000u, 0xffffffffu };
+    const EmbeddedPicture rows[] = {
+        { "noPalette", notPng, sizeof notPng, 2, 2, nullptr, 0 },
+        { "shortData", notPng, sizeof notPng, 3, 2, palette, 2 },
+        { "pastPalette", pastPalette, sizeof pastPalette, 2, 2, palette, 2 },
+        { "noSize", notPng, sizeof notPng, 0, 0, palette, 2 },
+    };
+    for (const EmbeddedPicture &row : rows) {
+        INFO(row.name);
+        CHECK_THROWS_AS(embeddedPictureImage(row), std::runtime_error);
+    }
 }
 
 // Masks pure black and white, sprites black wherever the mask is white,

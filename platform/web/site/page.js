@@ -5,9 +5,11 @@
 // show through ZubrikPage, naming every element by the address of the model
 // it shows, and takes the player's events back: the page posts each one and
 // wakes the program's event loop, which sleeps between events. Nothing here
-// decides anything of the game. The page's files, loaded in this order:
-// page.js, page_controls.js, page_windows.js, page_timers.js; each adds its
-// part of ZubrikPage and shares its state and helpers through ZubrikShell.
+// decides anything of the game. The page's files, run in this order:
+// page.js (in the head, so that the program is fetched and compiled while the
+// page is read), page_controls.js, page_windows.js, page_timers.js,
+// page_screen.js; each adds its part of ZubrikPage and shares its state and
+// helpers through ZubrikShell.
 'use strict';
 
 (function () {
