@@ -11,7 +11,7 @@
 #include "platform/PictureBox.h"
 #include "platform/Program.h"
 
-#include <sstream>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -75,9 +75,11 @@ std::optional<RunRecord> RunRecord::of(Form1 &window)
 std::optional<RunRecord> RunRecord::parse(const std::string &text)
 {
     std::vector<std::string> tokens;
-    std::string token;
-    for (std::istringstream words(text); std::getline(words, token, ' ');)
-        tokens.push_back(token);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t blank = std::min(text.find(' ', start), text.size());
+        tokens.push_back(text.substr(start, blank - start));
+        start = blank + 1;
+    }
     // One blank between the parts and none at the ends: the text is ours alone.
     if (tokens.size() != 6 || tokens[0] != tag || tokens[1] != ZUBRIK_VERSION
         || text.back() == ' ')

@@ -6,7 +6,10 @@
 #include "platform/RuntimeError.h"
 
 #include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <locale>
 #include <sstream>
 
@@ -69,12 +72,20 @@ double toDouble(const std::string &caption)
         throw typeMismatch();
     double value = 0;
     // Read on every press: the library's own conversion where it has one for
-    // floating point (it knows no '+'), else a stream; both in the classic
-    // locale, as a caption is always written with '.'.
+    // floating point (it knows no '+'); else, on the web, the C library's,
+    // which knows no locale; else a stream. All in the classic locale, as a
+    // caption is always written with '.'. (A stream would bring the whole of
+    // the library's locales into the page's program.)
 #if defined(__cpp_lib_to_chars)
     const char *first = text.data() + (text[0] == '+' ? 1 : 0);
     const auto [end, failure] = std::from_chars(first, text.data() + text.size(), value);
     if (failure != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+        throw typeMismatch();
+#elif defined(__EMSCRIPTEN__)
+    char *end = nullptr;
+    errno = 0;
+    value = std::strtod(text.c_str(), &end);
+    if (errno == ERANGE || end != text.c_str() + text.size() || !std::isfinite(value))
         throw typeMismatch();
 #else
     std::istringstream in(text);
@@ -94,6 +105,10 @@ std::string fromDouble(double value)
     const auto written =
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, significantDigits);
     return std::string(digits, written.ptr);
+#elif defined(__EMSCRIPTEN__)
+    char digits[32];
+    const int length = std::snprintf(digits, sizeof digits, "%.*g", significantDigits, value);
+    return std::string(digits, std::size_t(length));
 #else
     std::ostringstream out;
     out.imbue(std::locale::classic());

@@ -89,6 +89,9 @@ TEST_CASE("captionToDouble")
         { "blanks around", " 42 ", 42.0 },
         { "decimal", "2.5", 2.5 },
         { "leading zero", "02", 2.0 },
+        { "sign", "+3", 3.0 },
+        { "exponent", "-1.5e3", -1500.0 },
+        { "no whole part", ".5", 0.5 },
     };
     for (const Row &row : rows) {
         INFO(row.name);
@@ -98,7 +101,8 @@ TEST_CASE("captionToDouble")
 
 TEST_CASE("captionThatIsNotANumber")
 {
-    const std::string captions[] = { "", "abc", "12a", "nan", "inf", "１２" /* full-width digits */ };
+    const std::string captions[] = { "", "abc", "12a", "nan", "inf", "１２" /* full-width digits */,
+                                     "1,5", "0x10", "1e999" /* past the largest double */ };
     for (const std::string &caption : captions) {
         INFO('"' << caption << '"');
         CHECK(errorOf([&] { NumberText::toDouble(caption); }) == RuntimeErrorCode::TypeMismatch);
@@ -114,6 +118,9 @@ TEST_CASE("doubleToCaption")
         { "last milestone", 999999.0, "999999" },
         { "past it, no exponent", 1000000.0, "1000000" },
         { "large whole number", 123456789012.0, "123456789012" },
+        { "fraction", 0.1, "0.1" },
+        { "fifteen digits", 0.123456789012345, "0.123456789012345" },
+        { "exponent", 1e20, "1e+20" },
     };
     for (const Row &row : rows) {
         INFO(row.name);
