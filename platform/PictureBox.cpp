@@ -14,10 +14,11 @@ PictureBox::PictureBox(Form &form, const ControlDesign &design)
       m_autoSize(design.autoSize), m_borderStyle(design.borderStyle),
       m_backColor(design.backColor.value_or(defaultBackColor))
 {
+    // A new box's image is its back colour with the picture pasted on: what
+    // Cls leaves, made once.
     if (m_autoSize)
         fitToPicture();
     syncImageSize();
-    Cls();
 }
 
 void PictureBox::setAutoSize(bool on)
