@@ -122,7 +122,8 @@ async function keptRunSteps({ step, browser, browserName, site, shot }) {
         await page.click(selector('Cmd_jump'));
         await page.waitForSelector('dialog[data-message][open]');
         await dismissMessage(page);
-        await page.click('dialog[data-form="Form4"][open] button');
+        // The ending opens once the box is answered, a moment after it closes.
+        await (await page.waitForSelector('dialog[data-form="Form4"][open] button')).click();
         await page.waitForFunction(() => window.zubrik.exitCode === 0, { timeout: 5000 });
         assert.equal(await kept(page), null);
         assert.equal((await reloaded(page)).count, '0');
