@@ -21,8 +21,14 @@ async function launch(name, { touch = false } = {}) {
         executablePath: '/usr/bin/chromium',
         headless: true,
         userDataDir: profile,
+        // Each fresh context opens a window of its own, and each new window
+        // would load its address bar's suggestion popup as a hidden web page
+        // in a renderer of its own: busy for about as long as the tab's first
+        // frame, on the same cores. A player's browser did that once, when
+        // its window opened.
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-               '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+               '--disable-background-networking', '--disable-component-update', '--disable-sync',
+               '--disable-features=WebUIOmniboxPopup,WebUIOmniboxAimPopup'],
       }
     : {
         browser: 'firefox',
